@@ -45,7 +45,7 @@ function(qv_test)
   target_link_libraries(${A_NAME} PRIVATE ${A_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_compile_definitions(${A_NAME} PRIVATE
     QV_SOURCE_DIR="${CMAKE_SOURCE_DIR}" QV_FIXTURES="${CMAKE_SOURCE_DIR}/tests/fixtures")
-  gtest_discover_tests(${A_NAME} DISCOVERY_MODE PRE_TEST
+  gtest_discover_tests(${A_NAME} DISCOVERY_MODE PRE_TEST TEST_PREFIX "${A_NAME}."
     PROPERTIES LABELS "${A_LABELS}" TIMEOUT 300)
 endfunction()
 
