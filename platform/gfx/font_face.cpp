@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -27,7 +28,7 @@ namespace {
 struct Library {
     std::mutex lock;
     FT_Library ft = nullptr;
-    bool fcReady = false;
+    FcConfig* fc = nullptr;
     std::map<std::tuple<std::string, bool, bool>, std::pair<std::string, int>> files;
     std::map<std::tuple<std::string, int, bool, bool, long>, std::unique_ptr<FontFace>> faces;
 };
@@ -37,7 +38,15 @@ Library& library() {
     static Library* lib = [] {
         auto* l = new Library;
         if (FT_Init_FreeType(&l->ft) != 0) l->ft = nullptr;
-        l->fcReady = FcInit();
+        l->fc = FcInitLoadConfigAndFonts();
+        // fontconfig keeps caches that only its own shutdown frees; give them back at exit.
+        if (l->fc) std::atexit([] {
+            Library& lib = library();
+            std::lock_guard g(lib.lock);
+            FcConfigDestroy(lib.fc);
+            lib.fc = nullptr;
+            FcFini();
+        });
         return l;
     }();
     return *lib;
@@ -58,16 +67,16 @@ std::pair<std::string, int> findFile(Library& lib, const std::string& family, bo
     const auto key = std::make_tuple(family, bold, italic);
     if (auto it = lib.files.find(key); it != lib.files.end()) return it->second;
     std::pair<std::string, int> found{fallbackFile(family, bold, italic), 0};
-    if (lib.fcReady) {
+    if (lib.fc) {
         FcPattern* pat = FcPatternCreate();
         FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
         FcPatternAddInteger(pat, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
         FcPatternAddInteger(pat, FC_SLANT, italic ? FC_SLANT_OBLIQUE : FC_SLANT_ROMAN);
         FcPatternAddBool(pat, FC_SCALABLE, FcTrue);
-        FcConfigSubstitute(nullptr, pat, FcMatchPattern);
+        FcConfigSubstitute(lib.fc, pat, FcMatchPattern);
         FcDefaultSubstitute(pat);
         FcResult result;
-        if (FcPattern* match = FcFontMatch(nullptr, pat, &result)) {
+        if (FcPattern* match = FcFontMatch(lib.fc, pat, &result)) {
             FcChar8* file = nullptr;
             FcChar8* got = nullptr;
             int index = 0;
