@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "platform/gfx/geometry.h"
+
 namespace qv::gui {
 
 using HWnd = std::int32_t;       // 0: no window
@@ -13,27 +15,9 @@ using WParam = std::uintptr_t;
 using LParam = std::intptr_t;
 using LResult = std::intptr_t;
 
-// Stand-ins for the drawing library's point and rectangle until it is connected; same shape.
-struct Point {
-    int32_t x = 0;
-    int32_t y = 0;
-    friend bool operator==(const Point&, const Point&) = default;
-};
-
-// Left and top inside, right and bottom outside.
-struct Rect {
-    int32_t left = 0;
-    int32_t top = 0;
-    int32_t right = 0;
-    int32_t bottom = 0;
-    int64_t width() const { return int64_t(right) - left; }
-    int64_t height() const { return int64_t(bottom) - top; }
-    bool isEmpty() const { return right <= left || bottom <= top; }
-    bool contains(int32_t x, int32_t y) const {
-        return x >= left && x < right && y >= top && y < bottom;
-    }
-    friend bool operator==(const Rect&, const Rect&) = default;
-};
+// Points and rectangles in pixels, as the drawing library keeps them.
+using Point = gfx::Point;
+using Rect = gfx::Rect;
 
 // A window procedure: what a window does with one message.
 using WndProc = std::function<LResult(HWnd, MessageId, WParam, LParam)>;
