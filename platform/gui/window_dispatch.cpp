@@ -188,6 +188,8 @@ void WindowSystem::doEvents() {
     while (!queue_.empty() && queue_.front().seq < limit) {
         Posted m = queue_.front();
         queue_.pop_front();
+        if (m.msg == WM_KEYDOWN) keyState_.insert(int(m.w));
+        if (m.msg == WM_KEYUP) keyState_.erase(int(m.w));
         sendMessage(m.hwnd, m.msg, m.w, m.l);
     }
     paintPending();

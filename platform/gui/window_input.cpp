@@ -70,8 +70,8 @@ WParam WindowSystem::mouseKeyState() const {
     if (buttons_ & 1) k |= MK_LBUTTON;
     if (buttons_ & 2) k |= MK_RBUTTON;
     if (buttons_ & 4) k |= MK_MBUTTON;
-    if (isKeyDown(VK_SHIFT)) k |= MK_SHIFT;
-    if (isKeyDown(VK_CONTROL)) k |= MK_CONTROL;
+    if (keysDown_.count(VK_SHIFT)) k |= MK_SHIFT;
+    if (keysDown_.count(VK_CONTROL)) k |= MK_CONTROL;
     return k;
 }
 
@@ -154,15 +154,21 @@ int charOf(int vk, bool shift) {
 void WindowSystem::keyDown(int vk) {
     keysDown_.insert(vk);
     const HWnd target = focus_ ? focus_ : active_;
-    if (!target) return;
+    if (!target) {
+        keyState_.insert(vk);
+        return;
+    }
     postMessage(target, WM_KEYDOWN, WParam(vk), 1);
-    if (int c = charOf(vk, isKeyDown(VK_SHIFT))) postMessage(target, WM_CHAR, WParam(c), 1);
+    if (int c = charOf(vk, keysDown_.count(VK_SHIFT) != 0)) postMessage(target, WM_CHAR, WParam(c), 1);
 }
 
 void WindowSystem::keyUp(int vk) {
     keysDown_.erase(vk);
     const HWnd target = focus_ ? focus_ : active_;
-    if (!target) return;
+    if (!target) {
+        keyState_.erase(vk);
+        return;
+    }
     postMessage(target, WM_KEYUP, WParam(vk), LParam(0xC0000001u));
 }
 

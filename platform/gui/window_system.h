@@ -234,7 +234,9 @@ public:
     int tabIndex(HWnd hwnd) const;
     // The next (or previous) tab stop after `from`, round the end; 0 when there is none.
     HWnd nextTabStop(HWnd from, bool previous) const;
-    bool isKeyDown(int vk) const { return keysDown_.count(vk) != 0; }
+    // Whether the key was down as of the key message now being handled (so a handler sees
+    // Shift as it was when its key arrived, however far input has run ahead).
+    bool isKeyDown(int vk) const { return keyState_.count(vk) != 0; }
 
     // ---- input from the person (the presenter) or from a test; queued like real input
     // Moves the pointer: WM_MOUSELEAVE for a tracked window it left, WM_MOUSEMOVE to the
@@ -312,7 +314,8 @@ private:
     } lastPress_;
     HWnd focus_ = 0;
     HWnd active_ = 0;
-    std::set<int> keysDown_;
+    std::set<int> keysDown_;  // as input arrives
+    std::set<int> keyState_;  // as key messages are handled
 
     std::unique_ptr<NotificationArea> tray_;
 };
