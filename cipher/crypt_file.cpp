@@ -1,0 +1,125 @@
+#include "cipher/crypt_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
+
+#include "cipher/cipher_file.h"
+#include "cipher/file_names.h"
+#include "cipher/key_check.h"
+#include "cipher/progress.h"
+#include "cipher/ultra_state.h"
+#include "platform/base/files.h"
+#include "platform/base/text.h"
+
+namespace qv::cipher {
+
+namespace {
+
+struct Outcome {
+    int16_t code = 0;
+    std::string description;
+    std::string result;
+};
+
+std::string lastErrorText(const char* fallback) {
+    return errno != 0 ? std::string(std::strerror(errno)) : std::string(fallback);
+}
+
+int16_t detectType(std::string_view path, std::optional<std::string_view> head) {
+    if (head && HasCipherFileMarker(*head)) return 1;
+    return base::equalsNoCase(base::Right(path, 4), ".EXE") ? 2 : 0;
+}
+
+bool sameFile(std::string_view a, std::string_view b) { return base::nativePath(a) == base::nativePath(b); }
+
+// Writes data as output; removes source afterwards when the call was in place.
+Outcome finish(std::string_view source, std::string_view target, const std::string& output,
+               const std::string& data, int16_t fileError) {
+    Outcome o;
+    bool written;
+    {
+        BusyPointer busy;
+        errno = 0;
+        written = base::writeFileAtomic(output, data);
+    }
+    if (!written) return Outcome{fileError, lastErrorText("Path not found"), {}};
+    if (source == target && !sameFile(output, source) && base::fileExists(source)) {
+        errno = 0;
+        if (!base::removeFile(source)) return Outcome{fileError, lastErrorText("Permission denied"), {}};
+    }
+    o.result = output;
+    return o;
+}
+
+Outcome encryptFile(std::string_view source, std::string_view target, std::string_view key,
+                    std::string_view pcc, std::string data) {
+    ULTRA.LastPercent = 0;
+    CipherFileResult enc = EncodeCipherFile(std::move(data), FileExtension(source), key, pcc);
+    if (enc.code != 0) return Outcome{enc.code, enc.description, {}};
+    return finish(source, target, FileNameWithoutExtension(target) + ".exe", enc.data, kErrEncodeFile);
+}
+
+Outcome decryptFile(std::string_view source, std::string_view target, std::string_view key,
+                    std::string_view pcc, const std::string& file) {
+    CipherFileResult dec = DecodeCipherFile(file, key, pcc);
+    if (dec.code != 0) return Outcome{dec.code, dec.description, {}};
+    const std::string ext = dec.extension.empty() ? std::string() : "." + dec.extension;
+    return finish(source, target, FileNameWithoutExtension(target) + ext, dec.data, kErrDecodeFile);
+}
+
+Outcome run(std::string_view source, std::string_view target, std::string_view key, std::string_view pcc) {
+    if (!KeyOk(key)) return Outcome{kErrBadKey, {}, {}};
+    const auto length = base::fileLength(source);
+    if (!length) return Outcome{kErrSourceMissing, {}, {}};
+    if (*length < 1) return Outcome{kErrEmptyFile, {}, {}};
+
+    ULTRA.AbortRequested = false;
+    std::optional<std::string> file;
+    {
+        BusyPointer busy;
+        errno = 0;
+        file = base::readFile(source);
+    }
+    Outcome o;
+    switch (detectType(source, file ? std::optional<std::string_view>(*file) : std::nullopt)) {
+        case 1: o = decryptFile(source, target, key, pcc, *file); break;
+        case 2: return Outcome{kErrFileVersion, {}, {}};
+        default:
+            if (!file) return Outcome{kErrEncodeFile, lastErrorText("Permission denied"), {}};
+            o = encryptFile(source, target, key, pcc, std::move(*file));
+            break;
+    }
+    ShowProgress(0);
+    return o;
+}
+
+}  // namespace
+
+std::string CryptFile(std::string_view source, std::string_view target, std::string_view key,
+                      std::string_view pcc) {
+    OperationGuard guard;
+    if (!guard.acquired()) {
+        ULTRA.ErrorCode = kErrBusy;
+        ULTRA.ErrorDescription.clear();
+        SetErrorText();
+        return std::string(source);
+    }
+    ULTRA.ErrorCode = 0;
+    ULTRA.ErrorText.clear();
+    ULTRA.ErrorDescription.clear();
+    Outcome o = run(source, target, key, pcc);
+    ULTRA.ErrorCode = o.code;
+    ULTRA.ErrorDescription = o.description;
+    SetErrorText();
+    return o.code != 0 ? std::string(source) : o.result;
+}
+
+int16_t DetectFileType(std::string_view path) {
+    const auto file = base::readFile(path);
+    return detectType(path, file ? std::optional<std::string_view>(*file) : std::nullopt);
+}
+
+bool SourceFileExists(std::string_view path) { return base::fileLength(path).has_value(); }
+
+}  // namespace qv::cipher

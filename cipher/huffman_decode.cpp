@@ -1,0 +1,224 @@
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "cipher/huffman.h"
+#include "cipher/progress.h"
+#include "cipher/ultra_state.h"
+
+namespace qv::cipher {
+
+namespace {
+
+constexpr int kMaxNodes = 512;
+constexpr unsigned kTableBits = 11;
+
+// The decoding tree: node 0 is the root, -1 a missing link, value -1 an inner node.
+struct DecodeTree {
+    std::array<int16_t, kMaxNodes> zero;
+    std::array<int16_t, kMaxNodes> one;
+    std::array<int16_t, kMaxNodes> value;
+    int size = 1;
+
+    DecodeTree() {
+        zero.fill(-1);
+        one.fill(-1);
+        value.fill(-1);
+    }
+    int16_t child(int node, unsigned bit) const {
+        return bit ? one[static_cast<std::size_t>(node)] : zero[static_cast<std::size_t>(node)];
+    }
+    bool isLeaf(int node) const { return value[static_cast<std::size_t>(node)] >= 0; }
+};
+
+// Bits of a block, least significant first; reads past the end see zero bits.
+class BitReader {
+public:
+    BitReader(const uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    bool bit(uint64_t pos) const { return (data_[pos >> 3] >> (pos & 7)) & 1u; }
+    // At least 57 bits starting at pos.
+    uint64_t peek(uint64_t pos) const {
+        const std::size_t byte = static_cast<std::size_t>(pos >> 3);
+        uint64_t w = 0;
+        if (byte + 8 <= size_) {
+            std::memcpy(&w, data_ + byte, 8);
+        } else {
+            for (std::size_t k = 0; byte + k < size_ && k < 8; ++k) w |= uint64_t{data_[byte + k]} << (8 * k);
+        }
+        return w >> (pos & 7);
+    }
+
+private:
+    const uint8_t* data_;
+    std::size_t size_;
+};
+static_assert(std::endian::native == std::endian::little, "the bit reader loads little-endian words");
+
+// Adds one code's path to the tree. False when the code does not fit a prefix code: it runs
+// through a leaf, ends on a node already there, or the node table is full.
+bool BuildTree(DecodeTree& tree, const BitReader& bits, uint64_t& pos, unsigned length, int16_t value) {
+    int node = 0;
+    bool created = false;
+    for (unsigned k = 0; k < length; ++k) {
+        if (tree.isLeaf(node)) return false;
+        const unsigned b = bits.bit(pos++);
+        auto& link = b ? tree.one[static_cast<std::size_t>(node)] : tree.zero[static_cast<std::size_t>(node)];
+        created = link == -1;
+        if (created) {
+            if (tree.size == kMaxNodes) return false;
+            link = static_cast<int16_t>(tree.size++);
+        }
+        node = link;
+    }
+    if (!created) return false;
+    tree.value[static_cast<std::size_t>(node)] = value;
+    return true;
+}
+
+// One entry per pattern of the next kTableBits bits: a leaf reached within them, an inner node
+// reached after all of them, or a walk off the tree.
+struct TableEntry {
+    int16_t target = -1;  // value of a leaf, or node to continue from; -1 off the tree
+    uint8_t bits = 0;     // bits consumed
+    bool leaf = false;
+};
+
+std::vector<TableEntry> BuildTable(const DecodeTree& tree) {
+    std::vector<TableEntry> table(std::size_t{1} << kTableBits);
+    for (std::size_t idx = 0; idx < table.size(); ++idx) {
+        int node = 0;
+        TableEntry e;
+        for (unsigned b = 0; b < kTableBits; ++b) {
+            node = tree.child(node, (idx >> b) & 1u);
+            if (node < 0) break;
+            if (tree.isLeaf(node)) {
+                e = TableEntry{tree.value[static_cast<std::size_t>(node)], static_cast<uint8_t>(b + 1), true};
+                break;
+            }
+            if (b + 1 == kTableBits) e = TableEntry{static_cast<int16_t>(node), static_cast<uint8_t>(kTableBits), false};
+        }
+        table[idx] = e;
+    }
+    return table;
+}
+
+uint64_t getLE(const uint8_t* p, int bytes) {
+    uint64_t v = 0;
+    for (int k = 0; k < bytes; ++k) v |= uint64_t{p[k]} << (8 * k);
+    return v;
+}
+
+HuffmanStatus decodeHE3(std::string& buffer) {
+    const std::size_t size = buffer.size();
+    const auto* in = reinterpret_cast<const uint8_t*>(buffer.data());
+    if (size < 11) return HuffmanStatus::Corrupt;
+    const uint8_t storedSum = in[4];
+    const auto length = static_cast<int32_t>(static_cast<uint32_t>(getLE(in + 5, 4)));
+    const auto n = static_cast<int16_t>(static_cast<uint16_t>(getLE(in + 9, 2)));
+    if (length == 0) {
+        buffer.clear();
+        return HuffmanStatus::Ok;
+    }
+    if (length < 0 || n < 2 || n > 256) return HuffmanStatus::Corrupt;
+    const std::size_t tableAt = 11 + 2 * static_cast<std::size_t>(n);
+    if (size < tableAt) return HuffmanStatus::Corrupt;
+
+    uint64_t codeBits = 0;
+    unsigned shortest = 255;
+    for (int k = 0; k < n; ++k) {
+        const unsigned len = in[11 + 2 * k + 1];
+        // A tree of n leaves has no code longer than n - 1 bits.
+        if (len == 0 || len > static_cast<unsigned>(n - 1)) return HuffmanStatus::Corrupt;
+        codeBits += len;
+        shortest = std::min(shortest, len);
+    }
+    const std::size_t dataAt = tableAt + static_cast<std::size_t>((codeBits + 7) / 8);
+    if (dataAt > size) return HuffmanStatus::Corrupt;
+    // Every output byte takes at least the shortest code's bits.
+    if (static_cast<uint64_t>(length) * shortest > static_cast<uint64_t>(size - dataAt) * 8)
+        return HuffmanStatus::Corrupt;
+
+    const BitReader bits(in, size);
+    DecodeTree tree;
+    uint64_t pos = static_cast<uint64_t>(tableAt) * 8;
+    for (int k = 0; k < n; ++k)
+        if (!BuildTree(tree, bits, pos, in[11 + 2 * k + 1], in[11 + 2 * k])) return HuffmanStatus::Corrupt;
+    const auto table = BuildTable(tree);
+
+    std::string out(static_cast<std::size_t>(length), '\0');
+    auto* o = reinterpret_cast<uint8_t*>(out.data());
+    uint8_t* const oEnd = o + length;
+    const uint64_t endBits = static_cast<uint64_t>(size) * 8;
+    const double blockLength = static_cast<double>(size);
+    pos = static_cast<uint64_t>(dataAt) * 8;
+    // Checkpoints follow each input byte whose position, counted from 1, is a multiple of 10000.
+    uint64_t checkpoint = (dataAt / 10000 + 1) * 10000;
+    constexpr uint64_t kMask = (uint64_t{1} << kTableBits) - 1;
+    while (o < oEnd) {
+        const uint64_t stop = std::min(endBits, checkpoint * 8);
+        while (o < oEnd && pos < stop) {
+            const TableEntry& e = table[bits.peek(pos) & kMask];
+            if (e.leaf) {
+                pos += e.bits;
+                *o++ = static_cast<uint8_t>(e.target);
+                continue;
+            }
+            if (e.target < 0) return HuffmanStatus::Corrupt;
+            int node = e.target;
+            pos += kTableBits;
+            while (!tree.isLeaf(node)) {
+                if (pos >= endBits) return HuffmanStatus::Corrupt;
+                node = tree.child(node, bits.bit(pos++));
+                if (node < 0) return HuffmanStatus::Corrupt;
+            }
+            *o++ = static_cast<uint8_t>(tree.value[static_cast<std::size_t>(node)]);
+        }
+        // A code that needed bits past the end means the data stopped short of the length.
+        if (pos > endBits || (o < oEnd && pos >= endBits)) return HuffmanStatus::Corrupt;
+        if (o < oEnd) {
+            PumpMessages();
+            if (ULTRA.AbortRequested) return HuffmanStatus::Aborted;
+            ReportProgress(static_cast<double>(checkpoint) / blockLength * 50 + 45);
+            checkpoint += 10000;
+        }
+    }
+
+    uint8_t sum = 0;
+    const double outLength = static_cast<double>(length);
+    for (std::size_t i = 0; i < out.size(); i += 10000) {
+        PumpMessages();
+        if (ULTRA.AbortRequested) return HuffmanStatus::Aborted;
+        ReportProgress(static_cast<double>(i) / outLength * 50 + 50);
+        const std::size_t end = std::min(out.size(), i + 10000);
+        uint8_t x = 0;
+        for (std::size_t k = i; k < end; ++k) x ^= static_cast<uint8_t>(out[k]);
+        sum ^= x;
+    }
+    buffer.swap(out);
+    return sum == storedSum ? HuffmanStatus::Ok : HuffmanStatus::ChecksumMismatch;
+}
+
+}  // namespace
+
+HuffmanStatus HuffmanDecode(std::string& buffer) {
+    if (buffer.size() >= 4 && buffer.compare(0, 4, "HE0\r", 4) == 0) {
+        buffer.erase(0, 4);
+        return HuffmanStatus::Ok;
+    }
+    if (buffer.size() < 4 || buffer.compare(0, 4, "HE3\r", 4) != 0) return HuffmanStatus::UnknownFormat;
+    return decodeHE3(buffer);
+}
+
+std::string HuffmanErrorDescription(HuffmanStatus status) {
+    switch (status) {
+        case HuffmanStatus::UnknownFormat:
+            return "The data either was not compressed with HE3 or is corrupt (identification string not found)";
+        case HuffmanStatus::Corrupt: return "The data was compressed with HE3 but is corrupt";
+        default: return "";
+    }
+}
+
+}  // namespace qv::cipher

@@ -1,0 +1,290 @@
+#include <filesystem>
+
+#include "platform/base/files.h"
+#include "tests/cipher/cipher_test_support.h"
+
+namespace qv::cipher::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CryptFileTest : public CipherTest {
+protected:
+    void SetUp() override {
+        CipherTest::SetUp();
+        dir = fs::temp_directory_path() /
+              ("qv_cipher_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override {
+        base::setAtomicWriteHook({});
+        fs::remove_all(dir);
+        CipherTest::TearDown();
+    }
+    std::string Path(const std::string& name) const { return (dir / name).string(); }
+    void Write(const std::string& name, const std::string& data) const {
+        ASSERT_TRUE(base::writeFileAtomic(Path(name), data));
+    }
+    std::string Read(const std::string& name) const { return base::readFile(Path(name)).value_or("<missing>"); }
+    bool Exists(const std::string& name) const { return base::fileExists(Path(name)); }
+    std::vector<std::string> Files() const {
+        std::vector<std::string> v;
+        for (const auto& e : fs::directory_iterator(dir)) v.push_back(e.path().filename().string());
+        std::sort(v.begin(), v.end());
+        return v;
+    }
+    fs::path dir;
+};
+
+const std::string kKey = "tolmek58";
+
+TEST_F(CryptFileTest, DecryptsTheKnownFileInPlace) {
+    Write("Firewall.exe", Fixture("Firewall.exe"));
+    const std::string r = CryptFile(Path("Firewall.exe"), Path("Firewall.exe"), kKey, "");
+    EXPECT_EQ(ULTRA.ErrorCode, 0) << ULTRA.ErrorText;
+    EXPECT_EQ(r, Path("Firewall.qvl"));
+    EXPECT_EQ(Read("Firewall.qvl"), Fixture("Firewall.qvl"));
+    EXPECT_EQ(Files(), std::vector<std::string>{"Firewall.qvl"});
+}
+
+TEST_F(CryptFileTest, EncryptsToTheKnownFileWithTheSameSalt) {
+    Write("Firewall.qvl", Fixture("Firewall.qvl"));
+    SetRandomSource(Lcg(1));
+    const std::string r = CryptFile(Path("Firewall.qvl"), Path("Firewall.qvl"), kKey, "");
+    EXPECT_EQ(ULTRA.ErrorCode, 0) << ULTRA.ErrorText;
+    EXPECT_EQ(r, Path("Firewall.exe"));
+    EXPECT_EQ(ToHex(Read("Firewall.exe")), ToHex(Fixture("Firewall.exe")));
+    EXPECT_EQ(Files(), std::vector<std::string>{"Firewall.exe"});
+    EXPECT_EQ(pump.shown.back(), 0);  // the bar is cleared at the end
+}
+
+// The data files of the program, encrypted and decrypted in place with the data-file key.
+TEST_F(CryptFileTest, InPlaceNamesOfTheDataFiles) {
+    const struct {
+        const char* plain;
+        const char* encrypted;
+    } cases[] = {{"Firewall.qvl", "Firewall.exe"}, {"Guard.qvl", "Guard.exe"}, {"filter.ini", "filter.exe"},
+                 {"trojan.dat", "trojan.exe"}, {"noextension", "noextension.exe"}};
+    for (const auto& c : cases) {
+        const std::string content = std::string("[RULES]\r\n") + c.plain + "=1\r\n";
+        Write(c.plain, content);
+        EXPECT_EQ(CryptFile(Path(c.plain), Path(c.plain), kKey, ""), Path(c.encrypted));
+        EXPECT_EQ(ULTRA.ErrorCode, 0) << c.plain;
+        EXPECT_EQ(Files(), std::vector<std::string>{c.encrypted});
+        EXPECT_EQ(DetectFileType(Path(c.encrypted)), 1);
+
+        EXPECT_EQ(CryptFile(Path(c.encrypted), Path(c.encrypted), kKey, ""), Path(c.plain));
+        EXPECT_EQ(ULTRA.ErrorCode, 0) << c.plain;
+        EXPECT_EQ(Files(), std::vector<std::string>{c.plain});
+        EXPECT_EQ(Read(c.plain), content);
+        fs::remove(Path(c.plain));
+    }
+}
+
+TEST_F(CryptFileTest, OtherTargetKeepsTheSource) {
+    Write("data.txt", "some data");
+    fs::create_directories(dir / "out");
+    EXPECT_EQ(CryptFile(Path("data.txt"), Path("out/copy.bin"), kKey, "pcc"), Path("out/copy.exe"));
+    EXPECT_TRUE(Exists("data.txt"));
+    EXPECT_EQ(CryptFile(Path("out/copy.exe"), Path("out/back.xyz"), kKey, "pcc"), Path("out/back.txt"));
+    EXPECT_EQ(Read("out/back.txt"), "some data");
+    EXPECT_TRUE(Exists("out/copy.exe"));
+}
+
+TEST_F(CryptFileTest, DotInAFolderNameOnly) {
+    fs::create_directories(dir / "v1.d");
+    Write("v1.d/Rules", "rules");
+    // Everything after the folder's dot is the extension, and the output is cut there.
+    EXPECT_EQ(CryptFile(Path("v1.d/Rules"), Path("v1.d/Rules"), kKey, ""), Path("v1.exe"));
+    EXPECT_FALSE(Exists("v1.d/Rules"));
+    EXPECT_EQ(CryptFile(Path("v1.exe"), Path("v1.exe"), kKey, ""), Path("v1.d/rules"));
+    EXPECT_EQ(Read("v1.d/rules"), "rules");
+    EXPECT_FALSE(Exists("v1.exe"));
+}
+
+TEST_F(CryptFileTest, ErrorsLeaveEverythingAsItWas) {
+    Write("plain.txt", "text");
+    Write("empty.txt", "");
+    Write("PROGRAM.EXE", "MZ not a cipher file");
+    Write("Firewall.exe", Fixture("Firewall.exe"));
+    const std::string file = Fixture("Firewall.exe");
+    Write("cut_salt.exe", file.substr(0, 40));
+    Write("cut_end.exe", file.substr(0, file.size() - 1));
+    Write("marker_only.exe", file.substr(0, 22));
+    // Long enough that a wrong key meets a 0 byte that ends the stored extension, and so
+    // reaches the check bytes.
+    Write("long.exe", EncodeCipherFile(RandomBytes(5000, 0, 4), "bin", kKey, "").data);
+    const struct {
+        const char* source;
+        const char* key;
+        const char* pcc;
+        int code;
+    } cases[] = {
+        {"plain.txt", "abcd", "", kErrBadKey},
+        {"missing.txt", kKey.c_str(), "", kErrSourceMissing},
+        {"empty.txt", kKey.c_str(), "", kErrEmptyFile},
+        {"PROGRAM.EXE", kKey.c_str(), "", kErrFileVersion},
+        {"long.exe", "tolmek59", "", kErrDecodeFailed},
+        {"long.exe", kKey.c_str(), "x", kErrDecodeFailed},
+        {"cut_salt.exe", kKey.c_str(), "", kErrDecodeFailed},
+        {"cut_end.exe", kKey.c_str(), "", kErrDecodeFailed},
+        {"marker_only.exe", kKey.c_str(), "", kErrDecodeFile},
+        {"subdir", kKey.c_str(), "", kErrSourceMissing},
+    };
+    fs::create_directories(dir / "subdir");
+    const auto before = Files();
+    for (const auto& c : cases) {
+        const std::string src = Path(c.source);
+        EXPECT_EQ(CryptFile(src, src, c.key, c.pcc), src) << c.source;
+        EXPECT_EQ(ULTRA.ErrorCode, c.code) << c.source;
+        EXPECT_EQ(ULTRA.ErrorText, ErrorMessage(c.code, ULTRA.ErrorDescription)) << c.source;
+        EXPECT_FALSE(ULTRA.ErrorText.empty());
+        EXPECT_EQ(Files(), before) << c.source;
+    }
+    EXPECT_EQ(Read("PROGRAM.EXE"), "MZ not a cipher file");
+    EXPECT_EQ(Read("Firewall.exe"), file);
+}
+
+TEST_F(CryptFileTest, WriteFailureGivesFileErrorWithDescription) {
+    Write("a.txt", "x");
+    CryptFile(Path("a.txt"), Path("no/such/folder/a.txt"), kKey, "");
+    EXPECT_EQ(ULTRA.ErrorCode, kErrEncodeFile);
+    EXPECT_TRUE(ULTRA.ErrorText.starts_with("File error: ")) << ULTRA.ErrorText;
+    EXPECT_TRUE(ULTRA.ErrorText.ends_with(" (Error 12)"));
+    EXPECT_GT(ULTRA.ErrorDescription.size(), 0u);
+}
+
+// A CipherFile carrying a chosen extension, made with the module's own encoder.
+std::string WithExtension(const std::string& ext, const std::string& data) {
+    return EncodeCipherFile(data, ext, kKey, "").data;
+}
+
+TEST_F(CryptFileTest, UnsafeStoredExtensionIsRefused) {
+    for (const std::string& ext : std::vector<std::string>{"\\..\\..\\evil", "/../evil", "c:evil", std::string("a\x01", 2), "x.y"}) {
+        Write("crafted.exe", WithExtension(ext, "payload"));
+        CryptFile(Path("crafted.exe"), Path("crafted.exe"), kKey, "");
+        EXPECT_EQ(ULTRA.ErrorCode, kErrDecodeFile) << ext;
+        EXPECT_EQ(Files(), std::vector<std::string>{"crafted.exe"}) << ext;
+    }
+    // Separators without dots stay inside the target's folder.
+    fs::create_directories(dir / "crafted.sub");
+    Write("crafted.exe", WithExtension("sub/inner", "payload"));
+    EXPECT_EQ(CryptFile(Path("crafted.exe"), Path("crafted.exe"), kKey, ""), Path("crafted.sub/inner"));
+    EXPECT_EQ(Read("crafted.sub/inner"), "payload");
+}
+
+TEST_F(CryptFileTest, StoredExeExtensionDecryptedInPlaceKeepsTheResult) {
+    Write("tool.exe", WithExtension("exe", "the program"));
+    EXPECT_EQ(CryptFile(Path("tool.exe"), Path("tool.exe"), kKey, ""), Path("tool.exe"));
+    EXPECT_EQ(ULTRA.ErrorCode, 0);
+    EXPECT_EQ(Read("tool.exe"), "the program");
+}
+
+TEST_F(CryptFileTest, CrashBeforeRenameLeavesTheOldFileWhole) {
+    Write("Guard.qvl", "[HACKERS]\r\n31337=Back door\r\n");
+    base::setAtomicWriteHook([](const std::string&, const std::string& temp) {
+        fs::remove(temp);  // the process dies before the rename
+        return false;
+    });
+    CryptFile(Path("Guard.qvl"), Path("Guard.qvl"), kKey, "");
+    EXPECT_EQ(ULTRA.ErrorCode, kErrEncodeFile);
+    EXPECT_EQ(Files(), std::vector<std::string>{"Guard.qvl"});
+    EXPECT_EQ(Read("Guard.qvl"), "[HACKERS]\r\n31337=Back door\r\n");
+
+    // At the rename the new file is complete: the old one is removed only after it.
+    std::vector<std::string> seen;
+    base::setAtomicWriteHook([&](const std::string&, const std::string&) {
+        seen = Files();
+        return true;
+    });
+    CryptFile(Path("Guard.qvl"), Path("Guard.qvl"), kKey, "");
+    EXPECT_EQ(ULTRA.ErrorCode, 0);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1], "Guard.qvl");
+    EXPECT_EQ(Files(), std::vector<std::string>{"Guard.exe"});
+}
+
+TEST_F(CryptFileTest, AbortWritesNothing) {
+    Write("big.txt", RandomBytes(60000, 3, 9));
+    for (int at : {2, 40}) {  // in the compressor, in the cipher loop
+        pump.pumps = 0;
+        pump.onPump = [at](int n) {
+            if (n == at) ULTRA.AbortRequested = true;
+        };
+        CryptFile(Path("big.txt"), Path("big.txt"), kKey, "");
+        EXPECT_EQ(ULTRA.ErrorCode, kErrEncodeAborted) << at;
+        EXPECT_EQ(ULTRA.ErrorText, "Encoding has been aborted by user");
+        EXPECT_EQ(Files(), std::vector<std::string>{"big.txt"});
+    }
+    pump.onPump = nullptr;
+    CryptFile(Path("big.txt"), Path("big.txt"), kKey, "");
+    ASSERT_EQ(ULTRA.ErrorCode, 0);
+    for (int at : {2, 20}) {  // in the cipher loop, in the decompressor
+        pump.pumps = 0;
+        pump.onPump = [at](int n) {
+            if (n == at) ULTRA.AbortRequested = true;
+        };
+        CryptFile(Path("big.exe"), Path("big.exe"), kKey, "");
+        EXPECT_EQ(ULTRA.ErrorCode, kErrDecodeAborted) << at;
+        EXPECT_EQ(Files(), std::vector<std::string>{"big.exe"});
+    }
+}
+
+TEST_F(CryptFileTest, SecondOperationDuringARunIsRefused) {
+    Write("one.txt", RandomBytes(20000, 3, 2));
+    Write("two.txt", "second");
+    std::string nested;
+    int nestedCode = -1;
+    pump.onPump = [&](int n) {
+        if (n != 3) return;
+        nested = CryptFile(Path("two.txt"), Path("two.txt"), kKey, "");
+        nestedCode = ULTRA.ErrorCode;
+    };
+    EXPECT_EQ(CryptFile(Path("one.txt"), Path("one.txt"), kKey, ""), Path("one.exe"));
+    EXPECT_EQ(nestedCode, kErrBusy);
+    EXPECT_EQ(nested, Path("two.txt"));
+    EXPECT_EQ(ULTRA.ErrorCode, 0);  // the running operation finished as if alone
+    EXPECT_EQ(Files(), (std::vector<std::string>{"one.exe", "two.txt"}));
+    pump.onPump = nullptr;
+    EXPECT_EQ(CryptFile(Path("one.exe"), Path("one.exe"), kKey, ""), Path("one.txt"));
+    EXPECT_EQ(Read("one.txt"), RandomBytes(20000, 3, 2));
+}
+
+TEST_F(CryptFileTest, DetectionAndNames) {
+    Write("marked.bin", Fixture("Firewall.exe"));
+    Write("short.exe", Fixture("Firewall.exe").substr(0, 21));
+    std::string wrongMark = Fixture("Firewall.exe");
+    wrongMark[12] = 'c';  // the copyright byte compared as a byte
+    Write("wrong.dat", wrongMark);
+    EXPECT_EQ(DetectFileType(Path("marked.bin")), 1);
+    EXPECT_EQ(DetectFileType(Path("short.exe")), 2);
+    EXPECT_EQ(DetectFileType(Path("wrong.dat")), 0);
+    EXPECT_EQ(DetectFileType(Path("missing.ExE")), 2);
+    EXPECT_TRUE(SourceFileExists(Path("marked.bin")));
+    EXPECT_FALSE(SourceFileExists(Path("missing.ExE")));
+
+    EXPECT_EQ(FileExtension("C:\\Data\\Firewall.QVL"), "qvl");
+    EXPECT_EQ(FileExtension("C:\\Data\\Firewall"), "");
+    EXPECT_EQ(FileExtension("name."), "");
+    EXPECT_EQ(FileExtension("a.b/c"), "b/c");
+    EXPECT_EQ(FileNameWithoutExtension("C:\\Data\\Firewall.qvl"), "C:\\Data\\Firewall");
+    EXPECT_EQ(FileNameWithoutExtension("a.b/c"), "a");
+    EXPECT_EQ(FileNameWithoutExtension("plain"), "plain");
+}
+
+TEST_F(CryptFileTest, RoundTripsRandomFiles) {
+    for (int dist = 0; dist < 5; ++dist) {
+        for (std::size_t n : {1u, 2u, 5u, 4999u, 5001u, 70000u}) {
+            const std::string data = RandomBytes(n, dist, static_cast<uint32_t>(n + 31 * static_cast<std::size_t>(dist)));
+            Write("r.bin", data);
+            ASSERT_EQ(CryptFile(Path("r.bin"), Path("r.bin"), "Secret7!", "pcc"), Path("r.exe"));
+            ASSERT_EQ(CryptFile(Path("r.exe"), Path("r.exe"), "Secret7!", "pcc"), Path("r.bin"));
+            ASSERT_EQ(Read("r.bin"), data) << dist << " " << n;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace qv::cipher::test
