@@ -1,6 +1,8 @@
 #include "engine/stores.h"
 
+#include "platform/base/datetime.h"
 #include "platform/base/program_folder.h"
+#include "platform/host/host.h"
 
 namespace qv::engine {
 
@@ -37,6 +39,18 @@ bool IsTrustedNetwork(std::string_view remoteAddress) {
     store.Default("-");
     store.Key(remoteAddress);
     return store.Value() == "TRUSTED";
+}
+
+void CheckAppStamp(std::string_view appPath) {
+    if (appPath.empty()) return;
+    cINI& store = RuleStore();
+    store.Section("CRC32");
+    store.Key(appPath);
+    store.Default("-");
+    if (store.Value() != "-") return;
+    auto when = host::currentHost().fileModified(appPath);
+    if (!when) return;
+    store.Value(base::DateTimeText(*when));
 }
 
 }  // namespace qv::engine

@@ -30,4 +30,8 @@ bool AlreadyAsked(const ConnectionTable& table, int index);
 // True exactly when "NETWORKING" holds "TRUSTED" (that case) for the remote address.
 bool IsTrustedNetwork(std::string_view remoteAddress);
 
+// Records the application file's date and time in "CRC32" once; a stamp once stored is kept.
+// Nothing for "" or a file whose date cannot be read.
+void CheckAppStamp(std::string_view appPath);
+
 }  // namespace qv::engine

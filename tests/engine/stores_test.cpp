@@ -5,6 +5,7 @@
 #include "engine/conf.h"
 #include "engine/rule_action.h"
 #include "platform/base/files.h"
+#include "platform/host/sim/sim_host.h"
 #include "temp_folder.h"
 
 namespace qv::engine {
@@ -80,6 +81,27 @@ TEST_F(StoresTest, OnlyUpperCaseTrustedCounts) {
     EXPECT_FALSE(IsTrustedNetwork("10.0.0.2"));
     EXPECT_FALSE(IsTrustedNetwork("10.0.0.3"));
     EXPECT_FALSE(IsTrustedNetwork("10.0.0.4"));
+}
+
+TEST_F(StoresTest, AppStampIsStoredOnceAndOnlyForAReadableFile) {
+    host::SimHost sim;
+    host::ScopedHost useSim{sim};
+    sim.setFileModified("C:\\Apps\\mail.exe", base::DateTime{2026, 3, 4, 15, 6, 7, 0});
+    auto stamp = [](const char* app) {
+        RuleStore().Section("CRC32");
+        RuleStore().Key(app);
+        RuleStore().Default("-");
+        return RuleStore().Value();
+    };
+    CheckAppStamp("C:\\Apps\\mail.exe");
+    CheckAppStamp("C:\\Apps\\gone.exe");
+    CheckAppStamp("");
+    EXPECT_EQ(stamp("C:\\Apps\\mail.exe"), "3/4/2026 3:06:07 PM");
+    EXPECT_EQ(stamp("C:\\Apps\\gone.exe"), "-");
+    // A stamp once stored is kept when the file changes.
+    sim.setFileModified("C:\\Apps\\mail.exe", base::DateTime{2026, 5, 1, 9, 0, 0, 0});
+    CheckAppStamp("C:\\Apps\\mail.exe");
+    EXPECT_EQ(stamp("C:\\Apps\\mail.exe"), "3/4/2026 3:06:07 PM");
 }
 
 TEST_F(StoresTest, ReadConfGivesEmptyForEmptyOrMissingValues) {
