@@ -1,0 +1,214 @@
+#include "platform/forms/common/winsock.h"
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/base/basic_error.h"
+
+namespace qv::forms {
+namespace {
+
+int numberForErrno(int e) {
+    switch (e) {
+        case ECONNREFUSED: return sckConnectionRefused;
+        case ETIMEDOUT: return sckTimedOut;
+        case ENETUNREACH:
+        case EHOSTUNREACH: return sckNetUnreachable;
+        case ECONNRESET:
+        case EPIPE: return sckConnectionReset;
+        case ECONNABORTED: return sckConnectAborted;
+        default: return sckConnectionReset;
+    }
+}
+
+}  // namespace
+
+std::string Winsock::errorText(int number) {
+    switch (number) {
+        case sckBadState: return "Wrong protocol or connection state for the requested transaction or request";
+        case sckInvalidOp: return "Invalid operation at current state";
+        case sckInvalidArg: return "The requested address is a broadcast address, but flag is not set";
+        case sckConnectionRefused: return "Connection is forcefully rejected";
+        case sckTimedOut: return "Connection timed out";
+        case sckHostNotFound: return "Authoritative answer: Host not found";
+        case sckNetUnreachable: return "Network is unreachable";
+        case sckConnectionReset: return "Connection is reset by remote side";
+        case sckConnectAborted: return "Connection is aborted due to timeout or other failure";
+        default: return "Socket error " + std::to_string(number);
+    }
+}
+
+Winsock::~Winsock() {
+    removePoller(this);
+    if (fd_ >= 0) ::close(fd_);
+}
+
+void Winsock::Connect(const std::string& host, int port) {
+    if (state_ != sckClosed) throw base::BasicError(sckInvalidOp, errorText(sckInvalidOp));
+    if (!host.empty()) RemoteHost(host);
+    if (port != 0) RemotePort(port);
+    if (RemotePort() < 1 || RemotePort() > 65535) throw base::BasicError(sckInvalidArg, "Invalid argument");
+    received_.clear();
+    pending_.clear();
+
+    // Name lookup: a dotted address needs none; a name goes through the resolver.
+    state_ = sckResolvingHost;
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_port = htons(static_cast<uint16_t>(RemotePort()));
+    if (::inet_pton(AF_INET, RemoteHost().c_str(), &addr.sin_addr) != 1) {
+        addrinfo hints{};
+        hints.ai_family = AF_INET;
+        hints.ai_socktype = SOCK_STREAM;
+        addrinfo* res = nullptr;
+        if (RemoteHost().empty() || ::getaddrinfo(RemoteHost().c_str(), nullptr, &hints, &res) != 0 || res == nullptr) {
+            // Reported through the loop, as a lookup that failed later would be.
+            state_ = sckError;
+            std::weak_ptr<int> alive = alive_;
+            post([this, alive] {
+                if (!alive.expired() && state_ == sckError) Error(sckHostNotFound, errorText(sckHostNotFound));
+            });
+            return;
+        }
+        addr.sin_addr = reinterpret_cast<sockaddr_in*>(res->ai_addr)->sin_addr;
+        ::freeaddrinfo(res);
+    }
+    state_ = sckHostResolved;
+
+    fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd_ < 0) {
+        fail(numberForErrno(errno));
+        return;
+    }
+    state_ = sckConnecting;
+    addPoller(this);
+    if (::connect(fd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 && errno != EINPROGRESS) {
+        int e = errno;
+        // Even an immediate failure is reported from the loop, after Connect has returned.
+        std::weak_ptr<int> alive = alive_;
+        post([this, e, alive] {
+            if (!alive.expired() && state_ == sckConnecting) fail(numberForErrno(e));
+        });
+    }
+}
+
+void Winsock::SendData(const std::string& data) {
+    if (state_ != sckConnected) throw base::BasicError(sckBadState, errorText(sckBadState));
+    pending_ += data;
+    flush();
+}
+
+void Winsock::GetData(std::string& data, long maxLen) {
+    if (state_ != sckConnected && state_ != sckClosing) throw base::BasicError(sckBadState, errorText(sckBadState));
+    size_t n = maxLen > 0 ? std::min(received_.size(), static_cast<size_t>(maxLen)) : received_.size();
+    data = received_.substr(0, n);
+    received_.erase(0, n);
+}
+
+void Winsock::Close() {
+    removePoller(this);
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    state_ = sckClosed;
+    pending_.clear();
+    localPort_ = 0;
+}
+
+short Winsock::waitEvents() const {
+    if (state_ == sckConnecting || !pending_.empty()) return POLLOUT | POLLIN;
+    return POLLIN;
+}
+
+void Winsock::fail(int number) {
+    removePoller(this);
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    pending_.clear();
+    state_ = sckError;
+    Error(number, errorText(number));
+}
+
+void Winsock::flush() {
+    while (!pending_.empty() && fd_ >= 0) {
+        ssize_t n = ::send(fd_, pending_.data(), pending_.size(), MSG_NOSIGNAL);
+        if (n > 0) {
+            pending_.erase(0, static_cast<size_t>(n));
+            continue;
+        }
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) return;
+        // The peer is gone: reported from the loop, not from inside SendData.
+        int e = errno;
+        pending_.clear();
+        std::weak_ptr<int> alive = alive_;
+        post([this, e, alive] {
+            if (!alive.expired() && state_ == sckConnected) fail(numberForErrno(e));
+        });
+        return;
+    }
+}
+
+void Winsock::readAvailable() {
+    char buf[4096];
+    bool peerClosed = false;
+    bool arrived = false;
+    for (;;) {
+        ssize_t n = ::recv(fd_, buf, sizeof buf, 0);
+        if (n > 0) {
+            received_.append(buf, static_cast<size_t>(n));
+            arrived = true;
+            continue;
+        }
+        if (n == 0) peerClosed = true;
+        else if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+            fail(numberForErrno(errno));
+            return;
+        }
+        break;
+    }
+    if (arrived) {
+        std::weak_ptr<int> alive = alive_;
+        DataArrival(BytesReceived());
+        // The handler may have closed the control, or unloaded and released its form.
+        if (alive.expired() || fd_ < 0) return;
+    }
+    if (peerClosed && state_ == sckConnected) {
+        state_ = sckClosing;
+        removePoller(this);
+        Closed();
+    }
+}
+
+void Winsock::poll() {
+    if (fd_ < 0) return;
+    pollfd p{fd_, waitEvents(), 0};
+    if (::poll(&p, 1, 0) <= 0) return;
+    if (state_ == sckConnecting) {
+        if ((p.revents & (POLLOUT | POLLERR | POLLHUP)) == 0) return;
+        int err = 0;
+        socklen_t len = sizeof err;
+        ::getsockopt(fd_, SOL_SOCKET, SO_ERROR, &err, &len);
+        if (err != 0) {
+            fail(numberForErrno(err));
+            return;
+        }
+        sockaddr_in local{};
+        socklen_t ll = sizeof local;
+        if (::getsockname(fd_, reinterpret_cast<sockaddr*>(&local), &ll) == 0) localPort_ = ntohs(local.sin_port);
+        state_ = sckConnected;
+        Connected();
+        return;
+    }
+    if (state_ != sckConnected) return;
+    if (p.revents & POLLOUT) flush();
+    if (p.revents & (POLLIN | POLLHUP | POLLERR)) readAvailable();
+}
+
+}  // namespace qv::forms
