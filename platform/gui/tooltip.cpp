@@ -11,6 +11,7 @@ namespace {
 
 constexpr std::uintptr_t kShowTimer = 1;
 constexpr std::uintptr_t kPopTimer = 2;
+constexpr std::uintptr_t kLeaveTimer = 3;
 
 std::shared_ptr<TooltipState> stateOf(WindowSystem& ws, HWnd tip) {
     std::any* data = ws.classData(tip);
@@ -22,6 +23,7 @@ std::shared_ptr<TooltipState> stateOf(WindowSystem& ws, HWnd tip) {
 void hide(WindowSystem& ws, HWnd tip, TooltipState& st) {
     ws.killTimer(tip, kShowTimer);
     ws.killTimer(tip, kPopTimer);
+    ws.killTimer(tip, kLeaveTimer);
     st.shown.reset();
     ws.showWindow(tip, false);
 }
@@ -122,9 +124,12 @@ LResult tooltipProc(HWnd tip, MessageId msg, WParam w, LParam l) {
                     ws.setWindowPos(tip, HWND_TOP, p.x, p.y + 20, 0, 0,
                                     SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
                     ws.setTimer(tip, kPopTimer, kTooltipAutoPopMs);
+                    ws.setTimer(tip, kLeaveTimer, kTooltipLeaveCheckMs);
                 }
             } else if (w == kPopTimer) {
                 hide(ws, tip, *st);
+            } else if (w == kLeaveTimer) {
+                if (toolAt(ws, *st, ws.cursorPos()) != st->shown) hide(ws, tip, *st);
             }
             return 0;
         case WM_DESTROY:

@@ -52,6 +52,9 @@ struct TooltipState {
 // Milliseconds the pointer rests before a tip shows, and how long it stays.
 inline constexpr std::uint32_t kTooltipInitialMs = 500;
 inline constexpr std::uint32_t kTooltipAutoPopMs = 5000;
+// While a tip shows, how often it checks that the pointer is still on its tool (the control
+// sees no message once the pointer has gone elsewhere); it hides when the pointer is not.
+inline constexpr std::uint32_t kTooltipLeaveCheckMs = 100;
 
 // Registered by every WindowSystem.
 void registerTooltipClass(WindowSystem& ws);
