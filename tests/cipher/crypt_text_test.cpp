@@ -49,6 +49,19 @@ TEST_F(CryptTextTest, EncryptsToTheKnownEnvelopeWithTheSameSalt) {
     EXPECT_EQ(pump.shown.back(), 0);
 }
 
+// A stream of whole 60-character lines: the body ends with CR LF, leaving an empty line before
+// the end line, both ways.
+TEST_F(CryptTextTest, KnownEnvelopeOfFullLinesOnly) {
+    const auto v = LoadVectors();
+    const std::string plain = FromHex(v.at("envelope.full_line.plain"));
+    const std::string envelope = Fixture("envelope_full_line.txt");
+    ASSERT_TRUE(envelope.ends_with("\r\n\r\n--- END OF MESSAGE ---"));
+    SetRandomSource(Lcg(std::stoull(v.at("envelope.full_line.seed"))));
+    EXPECT_EQ(CryptText(plain, kKey, ""), envelope);
+    EXPECT_EQ(CryptText(envelope, kKey, ""), plain);
+    EXPECT_EQ(ULTRA.ErrorCode, 0) << ULTRA.ErrorText;
+}
+
 TEST_F(CryptTextTest, RoundTripsManySizesAndDistributions) {
     for (int dist = 0; dist < 5; ++dist) {
         for (std::size_t n : {1u, 2u, 3u, 44u, 45u, 46u, 999u, 5001u, 30000u}) {
