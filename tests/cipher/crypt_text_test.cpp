@@ -185,8 +185,10 @@ TEST_F(CryptTextTest, DamagedCompressedTextInsideASoundStream) {
         b.replace(at, bytes.size(), bytes);
         return b;
     };
-    // Values 'a' (code 0) and 'b' (code 10), then data bits 1 1, which lead off the tree.
-    const std::string offTree = std::string("HE3\r\x00\x02\x00\x00\x00\x02\x00" "a\x01" "b\x02", 15) + "\x02\x03";
+    // Values 'a', 'b' and 'c' with the codes 00, 01 and 10, then data bits 1 1, which lead off
+    // the tree.
+    const std::string offTree =
+        std::string("HE3\r\x00\x02\x00\x00\x00\x03\x00" "a\x02" "b\x02" "c\x02", 17) + "\x18\x03";
     const struct {
         const char* what;
         std::string payload;
