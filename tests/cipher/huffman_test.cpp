@@ -103,6 +103,21 @@ TEST_F(Huffman, LongCodesOfSkewedCountsRoundTrip) {
     EXPECT_EQ(buf, s);
 }
 
+TEST_F(Huffman, CodesOfMoreThan28BitsSideBySide) {
+    // Fibonacci counts over 30 values: the rarest codes pass 28 bits, so two of them in a row
+    // are more than the coder writes in one piece.
+    std::string s;
+    uint64_t a = 1, b = 1;
+    for (int v = 0; v < 30; ++v, std::swap(a, b), b += a) s.append(a, static_cast<char>(v));
+    std::string buf = s;
+    ASSERT_TRUE(HuffmanEncode(buf));
+    const std::string table = CodeTable(buf);
+    EXPECT_GT(static_cast<unsigned char>(table[1]), 28);  // value 0, the rarest with value 1
+    EXPECT_GT(static_cast<unsigned char>(table[3]), 28);
+    ASSERT_EQ(HuffmanDecode(buf), HuffmanStatus::Ok);
+    EXPECT_EQ(buf, s);
+}
+
 TEST_F(Huffman, DecodeStopsAtTheLengthDespitePaddingBits) {
     // "aab" with a = 0, b = 1 is one data byte 0b100; set the padding bits to 1s, which would
     // form further b codes.
