@@ -14,7 +14,7 @@ namespace qv::cipher {
 namespace {
 
 constexpr int kMaxNodes = 512;
-constexpr unsigned kTableBits = 11;
+constexpr unsigned kTableBits = 12;
 
 // The decoding tree: node 0 is the root, -1 a missing link, value -1 an inner node.
 struct DecodeTree {
@@ -105,6 +105,29 @@ std::vector<TableEntry> BuildTable(const DecodeTree& tree) {
     return table;
 }
 
+// The fast path's entries: for each pattern of the next kTableBits bits, the one or two whole
+// codes it starts with, packed as bits consumed (bits 0-5, 0 when the pattern needs the slow
+// path; kept lowest so that it serves directly as a shift count), count of values (6-7), first
+// value (8-15) and second value (16-23).
+std::vector<uint32_t> BuildPairTable(const std::vector<TableEntry>& single) {
+    std::vector<uint32_t> pairs(single.size(), 0);
+    for (std::size_t idx = 0; idx < single.size(); ++idx) {
+        const TableEntry& a = single[idx];
+        if (!a.leaf) continue;
+        uint32_t count = 1, used = a.bits, second = 0;
+        // The rest of the pattern holds a second code when that code fits in what is left; the
+        // single entry of the rest read only the low bits it needed, which are real bits here.
+        const TableEntry& b = single[idx >> a.bits];
+        if (b.leaf && a.bits + b.bits <= kTableBits) {
+            count = 2;
+            used += b.bits;
+            second = static_cast<uint8_t>(b.target);
+        }
+        pairs[idx] = used | count << 6 | static_cast<uint32_t>(static_cast<uint8_t>(a.target)) << 8 | second << 16;
+    }
+    return pairs;
+}
+
 uint64_t getLE(const uint8_t* p, int bytes) {
     uint64_t v = 0;
     for (int k = 0; k < bytes; ++k) v |= uint64_t{p[k]} << (8 * k);
@@ -127,13 +150,14 @@ HuffmanStatus decodeHE3(std::string& buffer) {
     if (size < tableAt) return HuffmanStatus::Corrupt;
 
     uint64_t codeBits = 0;
-    unsigned shortest = 255;
+    unsigned shortest = 255, longest = 0;
     for (int k = 0; k < n; ++k) {
         const unsigned len = in[11 + 2 * k + 1];
         // A tree of n leaves has no code longer than n - 1 bits.
         if (len == 0 || len > static_cast<unsigned>(n - 1)) return HuffmanStatus::Corrupt;
         codeBits += len;
         shortest = std::min(shortest, len);
+        longest = std::max(longest, len);
     }
     const std::size_t dataAt = tableAt + static_cast<std::size_t>((codeBits + 7) / 8);
     if (dataAt > size) return HuffmanStatus::Corrupt;
@@ -157,25 +181,72 @@ HuffmanStatus decodeHE3(std::string& buffer) {
     // Checkpoints follow each input byte whose position, counted from 1, is a multiple of 10000.
     uint64_t checkpoint = (dataAt / 10000 + 1) * 10000;
     constexpr uint64_t kMask = (uint64_t{1} << kTableBits) - 1;
+    const auto pairs = BuildPairTable(table);
+    const bool fixedLength = shortest == longest && longest <= kTableBits && n == 1 << longest;
+    const uint64_t fixedMask = (uint64_t{1} << longest) - 1;
+    std::array<uint8_t, std::size_t{1} << kTableBits> fixedValues{};
+    if (fixedLength)
+        for (std::size_t idx = 0; idx <= fixedMask; ++idx) fixedValues[idx] = static_cast<uint8_t>(table[idx].target);
+    // One code read on its own; false when its bits lead off the tree.
+    auto decodeOne = [&]() {
+        const TableEntry& e = table[bits.peek(pos) & kMask];
+        if (e.leaf) {
+            pos += e.bits;
+            *o++ = static_cast<uint8_t>(e.target);
+            return true;
+        }
+        if (e.target < 0) return false;
+        int node = e.target;
+        pos += kTableBits;
+        while (!tree.isLeaf(node)) {
+            if (pos >= endBits) return false;
+            node = tree.child(node, bits.bit(pos++));
+            if (node < 0) return false;
+        }
+        *o++ = static_cast<uint8_t>(tree.value[static_cast<std::size_t>(node)]);
+        return true;
+    };
     while (o < oEnd) {
         const uint64_t stop = std::min(endBits, checkpoint * 8);
-        while (o < oEnd && pos < stop) {
-            const TableEntry& e = table[bits.peek(pos) & kMask];
-            if (e.leaf) {
-                pos += e.bits;
-                *o++ = static_cast<uint8_t>(e.target);
-                continue;
+        // Codes all of one length L that use every pattern of L bits (uniform data gives 256
+        // codes of 8 bits): the k-th code starts at bit k * L, so four codes are read from one
+        // load without waiting for each other.
+        if (fixedLength) {
+            while (pos + 64 <= stop && oEnd - o >= 4) {
+                uint64_t window;
+                std::memcpy(&window, in + (pos >> 3), 8);
+                window >>= pos & 7;
+                for (unsigned r = 0; r < 4; ++r) o[r] = fixedValues[(window >> (r * longest)) & fixedMask];
+                o += 4;
+                pos += 4 * longest;
             }
-            if (e.target < 0) return HuffmanStatus::Corrupt;
-            int node = e.target;
-            pos += kTableBits;
-            while (!tree.isLeaf(node)) {
-                if (pos >= endBits) return HuffmanStatus::Corrupt;
-                node = tree.child(node, bits.bit(pos++));
-                if (node < 0) return HuffmanStatus::Corrupt;
-            }
-            *o++ = static_cast<uint8_t>(tree.value[static_cast<std::size_t>(node)]);
         }
+        // Fast path: four table entries from one load of the next 57 bits or more, each giving
+        // one or two values. Every code taken this way starts and ends before stop, and room for
+        // eight values is left, so the exact loop below decides the last values and the
+        // checkpoints as if each code were read on its own.
+        while (pos + 64 <= stop && oEnd - o >= 8) {
+            uint64_t window;
+            std::memcpy(&window, in + (pos >> 3), 8);
+            window >>= pos & 7;
+            unsigned used = 0;
+            int r = 0;
+            for (; r < 4; ++r) {
+                const uint32_t e = pairs[window & kMask];
+                if ((e & 63) == 0) break;
+                window >>= e & 63;
+                used += e & 63;
+                o[0] = static_cast<uint8_t>(e >> 8);
+                o[1] = static_cast<uint8_t>(e >> 16);
+                o += (e >> 6) & 3;
+            }
+            pos += used;
+            // A long code or bits off the tree: read that code the slow way (at most six values
+            // were written, so the room holds it).
+            if (r < 4 && !decodeOne()) return HuffmanStatus::Corrupt;
+        }
+        while (o < oEnd && pos < stop)
+            if (!decodeOne()) return HuffmanStatus::Corrupt;
         // A code that needed bits past the end means the data stopped short of the length.
         if (pos > endBits || (o < oEnd && pos >= endBits)) return HuffmanStatus::Corrupt;
         if (o < oEnd) {

@@ -103,6 +103,21 @@ TEST_F(Huffman, LongCodesOfSkewedCountsRoundTrip) {
     EXPECT_EQ(buf, s);
 }
 
+TEST_F(Huffman, CodesOfMoreThan28BitsSideBySide) {
+    // Fibonacci counts over 30 values: the rarest codes pass 28 bits, so two of them in a row
+    // are more than the coder writes in one piece.
+    std::string s;
+    uint64_t a = 1, b = 1;
+    for (int v = 0; v < 30; ++v, std::swap(a, b), b += a) s.append(a, static_cast<char>(v));
+    std::string buf = s;
+    ASSERT_TRUE(HuffmanEncode(buf));
+    const std::string table = CodeTable(buf);
+    EXPECT_GT(static_cast<unsigned char>(table[1]), 28);  // value 0, the rarest with value 1
+    EXPECT_GT(static_cast<unsigned char>(table[3]), 28);
+    ASSERT_EQ(HuffmanDecode(buf), HuffmanStatus::Ok);
+    EXPECT_EQ(buf, s);
+}
+
 TEST_F(Huffman, DecodeStopsAtTheLengthDespitePaddingBits) {
     // "aab" with a = 0, b = 1 is one data byte 0b100; set the padding bits to 1s, which would
     // form further b codes.
@@ -160,6 +175,63 @@ TEST_F(Huffman, BitsLeadingOffAnIncompleteTree) {
     block += static_cast<char>(0b010);  // codes: 0, then 1 0
     block += static_cast<char>(0b11);
     EXPECT_EQ(HuffmanDecode(block), HuffmanStatus::Corrupt);
+}
+
+// Each value equally often, in a scrambled order: every code has the same length.
+std::string EvenCounts(int values, std::size_t repeat) {
+    std::string s;
+    for (std::size_t r = 0; r < repeat; ++r)
+        for (int v = 0; v < values; ++v) s += static_cast<char>((v * 37 + static_cast<int>(r) * 11) % values);
+    return s;
+}
+
+// Messages run after every input byte whose position is a multiple of 10000, up to the byte in
+// which the last code ends, and then every 10000 output bytes of the checksum.
+TEST_F(Huffman, DecodeCheckpointsFollowTheInputWhateverTheCodes) {
+    std::string skewed;
+    uint64_t a = 1, b = 1;
+    for (int v = 0; v < 22; ++v, std::swap(a, b), b += a) skewed.append(a, static_cast<char>(v));
+    const struct {
+        const char* what;
+        std::string plain;
+        int codeLength;  // every code's length, or 0 for mixed lengths
+    } cases[] = {
+        {"text", RandomBytes(123457, 3, 3), 0},
+        {"skewed with long codes", skewed, 0},
+        {"256 codes of 8 bits", EvenCounts(256, 400), 8},
+        {"4 codes of 2 bits", EvenCounts(4, 30001), 2},
+        {"2 codes of 1 bit", EvenCounts(2, 40000), 1},
+    };
+    for (const auto& c : cases) {
+        const std::string block = Encoded(c.plain);
+        ASSERT_EQ(block.substr(0, 4), "HE3\r") << c.what;
+        if (c.codeLength) {
+            const std::string table = CodeTable(block);
+            for (std::size_t k = 1; k < table.size(); k += 2) ASSERT_EQ(table[k], c.codeLength) << c.what;
+        }
+        std::string buf = block;
+        pump = RecordingPump{};
+        ASSERT_EQ(HuffmanDecode(buf), HuffmanStatus::Ok) << c.what;
+        EXPECT_EQ(buf, c.plain) << c.what;
+        EXPECT_EQ(static_cast<std::size_t>(pump.pumps), (block.size() - 1) / 10000 + (c.plain.size() + 9999) / 10000)
+            << c.what;
+    }
+}
+
+TEST_F(Huffman, BitsOffTheTreeDeepInsideALongBlock) {
+    // 'a' = 00, 'b' = 01 and 'c' = 10; the pattern 11 has no leaf. Many sound codes, then 11.
+    const std::size_t n = 40000;
+    std::string block("HE3\r\x00", 5);
+    for (int k = 0; k < 4; ++k) block += static_cast<char>((n >> (8 * k)) & 255);
+    block += std::string("\x03\x00" "a\x02" "b\x02" "c\x02", 8);
+    block += static_cast<char>(0b011000);                           // 00, 01, 10
+    block += std::string(n / 4, static_cast<char>(0b00011000));     // a b c a, bits from the lowest
+    std::string sound = block;
+    EXPECT_EQ(HuffmanDecode(sound), HuffmanStatus::Ok);  // an even number of "abca": checksum 0
+    block[block.size() - 3000] = static_cast<char>(0b00000011);
+    std::string buf = block;
+    EXPECT_EQ(HuffmanDecode(buf), HuffmanStatus::Corrupt);
+    EXPECT_EQ(buf, block);
 }
 
 TEST_F(Huffman, AbortLeavesTheBufferUnchanged) {
