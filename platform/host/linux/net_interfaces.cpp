@@ -51,7 +51,6 @@ std::vector<uint8_t> hardwareAddress(std::string_view text) {
 }
 
 constexpr unsigned kFlagUp = 0x1;
-constexpr unsigned kFlagRunning = 0x40;
 
 }  // namespace
 
@@ -103,13 +102,12 @@ uint32_t interfaceTypeFromHardware(unsigned hardwareType, bool wireless) {
     }
 }
 
-uint32_t operStatusFrom(std::string_view operstate, unsigned flags) {
+uint32_t operStatusFrom(std::string_view operstate, bool adminUp, bool carrier) {
     operstate = trim(operstate);
-    bool adminUp = flags & kFlagUp;
     if (operstate == "up") return kIfOperOperational;
     if (operstate == "dormant") return kIfOperConnecting;
-    // Loopback and many virtual interfaces report "unknown": their flags tell.
-    if (operstate == "unknown" && adminUp && (flags & kFlagRunning)) return kIfOperOperational;
+    // Loopback and many virtual interfaces report "unknown": the carrier tells.
+    if (operstate == "unknown" && adminUp && carrier) return kIfOperOperational;
     return adminUp ? kIfOperDisconnected : kIfOperNonOperational;
 }
 
@@ -146,7 +144,9 @@ std::vector<InterfaceRow> readInterfaces(const std::string& classNet,
         unsigned flags = 0;
         if (auto f = attribute(dir, "flags")) flags = number<unsigned>(*f, 16).value_or(0);
         r.adminStatus = (flags & kFlagUp) ? kIfAdminUp : kIfAdminDown;
-        r.operStatus = operStatusFrom(attribute(dir, "operstate").value_or(""), flags);
+        // Reading the carrier fails while the interface is down.
+        bool carrier = trim(attribute(dir, "carrier").value_or("0")) == "1";
+        r.operStatus = operStatusFrom(attribute(dir, "operstate").value_or(""), flags & kFlagUp, carrier);
         if (auto it = netDev.find(name); it != netDev.end()) {
             const auto& c = it->second;
             auto low = [](uint64_t v) { return static_cast<uint32_t>(v); };

@@ -26,8 +26,9 @@ std::map<std::string, NetDevCounters, std::less<>> parseNetDev(std::string_view 
 
 // The interface type number for a kernel hardware type (ARPHRD_*).
 uint32_t interfaceTypeFromHardware(unsigned hardwareType, bool wireless);
-// The operational status from the kernel's operstate word and the interface flags.
-uint32_t operStatusFrom(std::string_view operstate, unsigned flags);
+// The operational status from the kernel's operstate word, whether the interface is up and
+// whether it has a carrier.
+uint32_t operStatusFrom(std::string_view operstate, bool adminUp, bool carrier);
 
 // One row per interface folder under classNet, ordered by interface index, with the counters of
 // netDev (32-bit, wrapping). Interfaces whose folder cannot be read are left out.
