@@ -54,7 +54,11 @@ bool LinuxHost::readTcpEntries(std::vector<procfs::TcpEntry>& entries) {
     if (!procfs::readWholeFile("/proc/net/tcp", buffer_)) return false;
     entries.reserve(buffer_.size() / 150 + 1);
     procfs::appendTcpEntries(buffer_, false, entries);
-    // IPv4 connections of dual-stack sockets; a system without IPv6 has no such file.
+    // IPv4 connections of dual-stack sockets; a system without IPv6 has no such file. Producing
+    // the list walks the kernel's whole connection hash, so it is skipped while no IPv6 TCP
+    // socket is open.
+    if (procfs::readWholeFile("/proc/net/sockstat6", buffer_) && procfs::socketsInUse(buffer_, "TCP6") == 0u)
+        return true;
     if (procfs::readWholeFile("/proc/net/tcp6", buffer_)) procfs::appendTcpEntries(buffer_, true, entries);
     return true;
 }

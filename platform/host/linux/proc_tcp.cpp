@@ -154,4 +154,26 @@ size_t appendTcpEntries(std::string_view text, bool ipv6, std::vector<TcpEntry>&
     return added;
 }
 
+std::optional<uint64_t> socketsInUse(std::string_view text, std::string_view protocol) {
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t nl = text.find('\n', pos);
+        if (nl == std::string_view::npos) nl = text.size();
+        std::string_view line = text.substr(pos, nl - pos);
+        pos = nl + 1;
+        if (line.size() <= protocol.size() || line.substr(0, protocol.size()) != protocol || line[protocol.size()] != ':')
+            continue;
+        Cursor c{line.data() + protocol.size() + 1, line.data() + line.size()};
+        c.skipBlanks();
+        static const std::string_view inuse = "inuse";
+        if (static_cast<size_t>(c.end - c.p) < inuse.size() || std::string_view(c.p, inuse.size()) != inuse)
+            return std::nullopt;
+        c.p += inuse.size();
+        uint64_t n;
+        if (!c.decimal(n)) return std::nullopt;
+        return n;
+    }
+    return std::nullopt;
+}
+
 }  // namespace qv::host::procfs

@@ -1,6 +1,7 @@
 #pragma once
 // The kernel's TCP socket lists (procfs net/tcp and net/tcp6) read into table rows.
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -21,5 +22,9 @@ uint32_t rowStateFromKernel(unsigned kernelState);
 // sockets are taken, as the table holds IPv4 addresses only. Lines that do not read as a socket
 // (the heading, damaged lines) are left out. Returns the number of rows appended.
 size_t appendTcpEntries(std::string_view text, bool ipv6, std::vector<TcpEntry>& out);
+
+// The "inuse" count of a protocol line ("TCP6: inuse 3") of a net/sockstat or net/sockstat6
+// text; nullopt when the line is not there.
+std::optional<uint64_t> socketsInUse(std::string_view sockstatText, std::string_view protocol);
 
 }  // namespace qv::host::procfs

@@ -207,6 +207,41 @@ TEST(LinuxHostSandbox, DeletingARowClosesExactlyThatConnection) {
     });
 }
 
+TEST(LinuxHostSandbox, IpvFourConnectionsOfDualStackSocketsAreRowsToo) {
+    inSandbox([] {
+        // An IPv6 listener on "::" accepts an IPv4 client: its end is an IPv4-mapped socket.
+        ChildProcess child([](const ChildProcess::Channel& ch) {
+            int l = ::socket(AF_INET6, SOCK_STREAM, 0);
+            int off = 0;
+            ::setsockopt(l, IPPROTO_IPV6, IPV6_V6ONLY, &off, sizeof off);
+            sockaddr_in6 a{};
+            a.sin6_family = AF_INET6;
+            a.sin6_addr = in6addr_any;
+            socklen_t len = sizeof a;
+            if (::bind(l, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || ::listen(l, 4) != 0) return 2;
+            ::getsockname(l, reinterpret_cast<sockaddr*>(&a), &len);
+            uint16_t port = ntohs(a.sin6_port);
+            int client = connectTo(port);
+            int server = ::accept(l, nullptr, nullptr);
+            if (client < 0 || server < 0) return 2;
+            ch.writeLine(std::to_string(port) + " " + std::to_string(boundPort(client)));
+            ch.readLine();
+            return 0;
+        });
+        Ports p = readPorts(child);
+        LinuxHost host;
+        std::vector<TcpRow> rows = host.tcpTable();
+        EXPECT_EQ(rows.size(), 2u) << "the IPv6 listener is no IPv4 row";
+        EXPECT_TRUE(hasRow(rows, row(kTcpEstablished, p.client, p.listen)));
+        EXPECT_TRUE(hasRow(rows, row(kTcpEstablished, p.listen, p.client)));
+        EXPECT_NE(host.runNetstat().output.find(netstatLine(p.listen, p.client, "ESTABLISHED", child.pid())),
+                  std::string::npos);
+        EXPECT_TRUE(host.setTcpEntry(row(kTcpDeleteTcb, p.listen, p.client)));
+        EXPECT_FALSE(hasRow(host.tcpTable(), row(kTcpEstablished, p.listen, p.client)));
+        child.writeLine("quit");
+    });
+}
+
 TEST(LinuxHostSandbox, SuspendCountsPerThreadAndStopsTheProcessWhileAnyIsHeld) {
     inSandbox([] {
         ChildProcess child([](const ChildProcess::Channel& ch) {

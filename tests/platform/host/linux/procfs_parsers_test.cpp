@@ -80,6 +80,15 @@ TEST(ProcTcp, EmptyAndHeadingOnlyTextsGiveNoRows) {
     EXPECT_TRUE(entries.empty());
 }
 
+TEST(ProcTcp, SocketsInUseFromSockstat) {
+    const char* text = "sockets: used 20\nTCP: inuse 7 orphan 0 tw 2 alloc 9 mem 258\nTCP6: inuse 0\n";
+    EXPECT_EQ(socketsInUse(text, "TCP"), 7u);
+    EXPECT_EQ(socketsInUse(text, "TCP6"), 0u);
+    EXPECT_EQ(socketsInUse(text, "UDP"), std::nullopt);
+    EXPECT_EQ(socketsInUse("TCP6: used 3\n", "TCP6"), std::nullopt);
+    EXPECT_EQ(socketsInUse("TCP6: inuse x\n", "TCP6"), std::nullopt);
+}
+
 TEST(ProcSnmp, CountersFillTheStatisticsByName) {
     SnmpCounters c;
     addSnmpCounters(fixture("snmp.txt"), c);
