@@ -1,0 +1,423 @@
+// LinuxHost on real sockets and processes, each test inside a sandbox of its own namespaces:
+// the test is process 1 there, its children are the only other processes, and loopback is the
+// only network.
+#include <arpa/inet.h>
+#include <linux/capability.h>
+#include <net/route.h>
+#include <netinet/in.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "platform/host/linux/linux_host.h"
+#include "platform/host/linux/sandbox.h"
+#include "platform/host/names.h"
+#include "tests/platform/host/linux/sandbox_children.h"
+
+using namespace qv::host;
+using qv::host::testing::ChildProcess;
+using qv::host::testing::waitForState;
+
+namespace {
+
+const uint32_t kLoopback = rowAddress(127, 0, 0, 1);
+
+// Runs the body in a sandbox; failures reported there fail the test here.
+void inSandbox(const std::function<void()>& body) {
+    SandboxRun run = runInSandbox([&] {
+        body();
+        return ::testing::Test::HasFailure() ? 1 : 0;
+    });
+    if (!run.ran) GTEST_SKIP() << "no namespaces for the LinuxHost tests: " << run.unavailable;
+    EXPECT_EQ(run.exitCode, 0) << "the sandboxed part failed (its messages are above)";
+}
+
+uint16_t boundPort(int s) {
+    sockaddr_in a{};
+    socklen_t len = sizeof a;
+    ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &len);
+    return ntohs(a.sin_port);
+}
+
+int listenOnLoopback() {
+    int l = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::bind(l, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || ::listen(l, 16) != 0) return -1;
+    return l;
+}
+
+int connectTo(uint16_t port) {
+    int c = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    a.sin_port = htons(port);
+    if (::connect(c, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) return -1;
+    return c;
+}
+
+// A child holding a listener and one connection to it (both ends). It prints
+// "<listen port> <client port>", then answers commands: "recv" gives the errno of a read on the
+// client end (0 when the read would only block), "close" closes the client end first and then
+// the server end (leaving the client's side in TIME_WAIT), "quit" ends it.
+int connectionHolder(const ChildProcess::Channel& ch) {
+    int l = listenOnLoopback();
+    uint16_t port = boundPort(l);
+    int client = connectTo(port);
+    int server = ::accept(l, nullptr, nullptr);
+    if (l < 0 || client < 0 || server < 0) return 2;
+    ch.writeLine(std::to_string(port) + " " + std::to_string(boundPort(client)));
+    for (;;) {
+        std::string cmd = ch.readLine();
+        if (cmd == "recv") {
+            char b;
+            ssize_t n = ::recv(client, &b, 1, MSG_DONTWAIT);
+            ch.writeLine(std::to_string(n < 0 && errno != EAGAIN ? errno : 0));
+        } else if (cmd == "close") {
+            ::close(client);
+            ::usleep(20000);
+            ::close(server);
+            ch.writeLine("closed");
+        } else {
+            return 0;
+        }
+    }
+}
+
+struct Ports {
+    uint16_t listen = 0, client = 0;
+};
+Ports readPorts(const ChildProcess& child) {
+    Ports p;
+    std::sscanf(child.readLine().c_str(), "%hu %hu", &p.listen, &p.client);
+    return p;
+}
+
+TcpRow row(uint32_t state, uint16_t localPort, uint16_t remotePort) {
+    return {state, kLoopback, rowPort(localPort), remotePort ? kLoopback : 0, rowPort(remotePort)};
+}
+
+bool hasRow(const std::vector<TcpRow>& rows, const TcpRow& r) {
+    return std::find(rows.begin(), rows.end(), r) != rows.end();
+}
+
+// The netstat line for one connection, in the command's columns.
+std::string netstatLine(uint16_t localPort, uint16_t remotePort, const std::string& state, pid_t pid) {
+    auto pad = [](std::string s, size_t width) {
+        s.append(s.size() < width ? width - s.size() : 1, ' ');
+        return s;
+    };
+    return "  " + pad("TCP", 7) + pad("127.0.0.1:" + std::to_string(localPort), 23) +
+           pad("127.0.0.1:" + std::to_string(remotePort), 23) + pad(state, 16) + std::to_string(pid) + "\r\n";
+}
+
+bool dropNetworkAdministration() {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2]{};
+    if (::syscall(SYS_capget, &header, data) != 0) return false;
+    data[0].effective &= ~(1u << CAP_NET_ADMIN);
+    data[0].permitted &= ~(1u << CAP_NET_ADMIN);
+    return ::syscall(SYS_capset, &header, data) == 0;
+}
+
+}  // namespace
+
+TEST(LinuxHostSandbox, TcpTableListsTheChildsListenerAndBothEnds) {
+    inSandbox([] {
+        ChildProcess child(connectionHolder);
+        Ports p = readPorts(child);
+        LinuxHost host;
+        std::vector<TcpRow> rows;
+        ASSERT_TRUE(host.readTcpTable(rows));
+        EXPECT_EQ(rows.size(), 3u);
+        EXPECT_TRUE(hasRow(rows, row(kTcpListen, p.listen, 0)));
+        EXPECT_TRUE(hasRow(rows, row(kTcpEstablished, p.client, p.listen)));
+        EXPECT_TRUE(hasRow(rows, row(kTcpEstablished, p.listen, p.client)));
+        child.writeLine("quit");
+    });
+}
+
+TEST(LinuxHostSandbox, NetstatTextNamesTheOwnersAndZeroForNone) {
+    inSandbox([] {
+        ChildProcess child(connectionHolder);
+        Ports p = readPorts(child);
+        LinuxHost host;
+        NetstatResult r = host.runNetstat();
+        ASSERT_EQ(r.failure, NetstatResult::kNone);
+        std::string expected = "Active Connections\r\n\r\n"
+                               "  Proto  Local Address          Foreign Address        State           PID\r\n";
+        EXPECT_EQ(r.output.substr(0, expected.size()), expected);
+        EXPECT_NE(r.output.find(netstatLine(p.client, p.listen, "ESTABLISHED", child.pid())), std::string::npos)
+            << r.output;
+        EXPECT_NE(r.output.find(netstatLine(p.listen, p.client, "ESTABLISHED", child.pid())), std::string::npos)
+            << r.output;
+        EXPECT_EQ(r.output.find("LISTENING"), std::string::npos) << "listeners are not listed";
+        EXPECT_EQ(std::count(r.output.begin(), r.output.end(), '\n'), 5);
+
+        // Once closed, the client's end lingers in TIME_WAIT with no process holding it.
+        child.writeLine("close");
+        ASSERT_EQ(child.readLine(), "closed");
+        r = host.runNetstat();
+        EXPECT_NE(r.output.find(netstatLine(p.client, p.listen, "TIME_WAIT", 0)), std::string::npos) << r.output;
+        child.writeLine("quit");
+    });
+}
+
+TEST(LinuxHostSandbox, DeletingARowClosesExactlyThatConnection) {
+    inSandbox([] {
+        ChildProcess child(connectionHolder);
+        Ports p = readPorts(child);
+        LinuxHost host;
+        // Not the delete state, or endpoints of no connection (a listener on the local port must
+        // not be taken instead): nothing happens.
+        EXPECT_FALSE(host.setTcpEntry(row(kTcpEstablished, p.client, p.listen)));
+        EXPECT_FALSE(host.setTcpEntry(row(kTcpDeleteTcb, p.listen, static_cast<uint16_t>(p.client + 1))));
+        EXPECT_EQ(host.tcpTable().size(), 3u);
+
+        // Without the network-administration capability the call fails and the connection stays.
+        ChildProcess unprivileged([&](const ChildProcess::Channel&) {
+            if (!dropNetworkAdministration()) return 2;
+            LinuxHost weak;
+            return weak.setTcpEntry(row(kTcpDeleteTcb, p.client, p.listen)) ? 1 : 0;
+        });
+        int status = unprivileged.wait();
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        child.writeLine("recv");
+        EXPECT_EQ(child.readLine(), "0");
+
+        EXPECT_TRUE(host.setTcpEntry(row(kTcpDeleteTcb, p.client, p.listen)));
+        child.writeLine("recv");
+        EXPECT_EQ(child.readLine(), std::to_string(ECONNABORTED)) << "the child sees its connection fail";
+        std::vector<TcpRow> rows = host.tcpTable();
+        EXPECT_TRUE(hasRow(rows, row(kTcpListen, p.listen, 0)));
+        EXPECT_FALSE(hasRow(rows, row(kTcpEstablished, p.client, p.listen)));
+        child.writeLine("quit");
+    });
+}
+
+TEST(LinuxHostSandbox, IpvFourConnectionsOfDualStackSocketsAreRowsToo) {
+    inSandbox([] {
+        // An IPv6 listener on "::" accepts an IPv4 client: its end is an IPv4-mapped socket.
+        ChildProcess child([](const ChildProcess::Channel& ch) {
+            int l = ::socket(AF_INET6, SOCK_STREAM, 0);
+            int off = 0;
+            ::setsockopt(l, IPPROTO_IPV6, IPV6_V6ONLY, &off, sizeof off);
+            sockaddr_in6 a{};
+            a.sin6_family = AF_INET6;
+            a.sin6_addr = in6addr_any;
+            socklen_t len = sizeof a;
+            if (::bind(l, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || ::listen(l, 4) != 0) return 2;
+            ::getsockname(l, reinterpret_cast<sockaddr*>(&a), &len);
+            uint16_t port = ntohs(a.sin6_port);
+            int client = connectTo(port);
+            int server = ::accept(l, nullptr, nullptr);
+            if (client < 0 || server < 0) return 2;
+            ch.writeLine(std::to_string(port) + " " + std::to_string(boundPort(client)));
+            ch.readLine();
+            return 0;
+        });
+        Ports p = readPorts(child);
+        LinuxHost host;
+        std::vector<TcpRow> rows = host.tcpTable();
+        EXPECT_EQ(rows.size(), 2u) << "the IPv6 listener is no IPv4 row";
+        EXPECT_TRUE(hasRow(rows, row(kTcpEstablished, p.client, p.listen)));
+        EXPECT_TRUE(hasRow(rows, row(kTcpEstablished, p.listen, p.client)));
+        EXPECT_NE(host.runNetstat().output.find(netstatLine(p.listen, p.client, "ESTABLISHED", child.pid())),
+                  std::string::npos);
+        EXPECT_TRUE(host.setTcpEntry(row(kTcpDeleteTcb, p.listen, p.client)));
+        EXPECT_FALSE(hasRow(host.tcpTable(), row(kTcpEstablished, p.listen, p.client)));
+        child.writeLine("quit");
+    });
+}
+
+TEST(LinuxHostSandbox, SuspendCountsPerThreadAndStopsTheProcessWhileAnyIsHeld) {
+    inSandbox([] {
+        ChildProcess child([](const ChildProcess::Channel& ch) {
+            std::thread worker([&] {
+                ch.writeLine(std::to_string(::gettid()));
+                for (;;) ::pause();
+            });
+            worker.detach();
+            ch.readLine();
+            return 0;
+        });
+        uint32_t mainThread = static_cast<uint32_t>(child.pid());
+        uint32_t worker = static_cast<uint32_t>(std::stoul(child.readLine()));
+        LinuxHost host;
+        auto threads = host.threadSnapshot();
+        EXPECT_NE(std::find(threads.begin(), threads.end(), ThreadEntry{mainThread, mainThread}), threads.end());
+        EXPECT_NE(std::find(threads.begin(), threads.end(), ThreadEntry{worker, mainThread}), threads.end());
+
+        EXPECT_EQ(host.resumeThread(worker), 0) << "resuming a running thread does nothing";
+        EXPECT_EQ(waitForState(child.pid(), 'S'), 'S');
+
+        EXPECT_EQ(host.suspendThread(mainThread), 0);
+        EXPECT_EQ(host.suspendThread(mainThread), 1);
+        EXPECT_EQ(host.suspendThread(worker), 0);
+        EXPECT_EQ(waitForState(child.pid(), 'T'), 'T');
+        EXPECT_EQ(host.resumeThread(mainThread), 2);
+        EXPECT_EQ(host.resumeThread(mainThread), 1);
+        EXPECT_EQ(waitForState(child.pid(), 'T'), 'T') << "the worker is still suspended";
+        EXPECT_EQ(host.resumeThread(worker), 1);
+        EXPECT_EQ(waitForState(child.pid(), 'S'), 'S');
+        EXPECT_EQ(host.resumeThread(mainThread), 0);
+
+        EXPECT_EQ(host.suspendThread(999999), kThreadCallFailed);
+
+        // A host that goes away lets go of what it holds.
+        {
+            LinuxHost shortLived;
+            EXPECT_EQ(shortLived.suspendThread(worker), 0);
+            EXPECT_EQ(waitForState(child.pid(), 'T'), 'T');
+        }
+        EXPECT_EQ(waitForState(child.pid(), 'S'), 'S');
+        child.writeLine("quit");
+    });
+}
+
+TEST(LinuxHostSandbox, TerminateKillsTheChild) {
+    inSandbox([] {
+        ChildProcess child([](const ChildProcess::Channel& ch) {
+            ch.readLine();
+            return 0;
+        });
+        LinuxHost host;
+        EXPECT_EQ(host.suspendThread(static_cast<uint32_t>(child.pid())), 0);
+        EXPECT_TRUE(host.terminateProcess(static_cast<uint32_t>(child.pid()), 0));
+        int status = child.wait();
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
+        EXPECT_FALSE(host.terminateProcess(static_cast<uint32_t>(child.pid()), 0)) << "gone";
+        EXPECT_EQ(host.resumeThread(static_cast<uint32_t>(child.pid())), kThreadCallFailed);
+    });
+}
+
+TEST(LinuxHostSandbox, NeverTouchesProcessZeroOneItselfOrItsParent) {
+    inSandbox([] {
+        // A host in a grandchild: its own process and its parent are then neither 0 nor 1.
+        ChildProcess parent([](const ChildProcess::Channel& ch) {
+            pid_t parentPid = ::getpid();
+            ChildProcess self([&](const ChildProcess::Channel&) {
+                LinuxHost host;
+                int faults = 0;
+                for (uint32_t pid : {0u, 1u, static_cast<uint32_t>(parentPid), static_cast<uint32_t>(::getpid())}) {
+                    faults += host.mayControlProcess(pid);
+                    faults += host.terminateProcess(pid, 0);
+                    faults += host.suspendThread(pid) != kThreadCallFailed;
+                    faults += host.resumeThread(pid) != kThreadCallFailed;
+                }
+                return faults;
+            });
+            int status = self.wait();
+            ch.writeLine(WIFEXITED(status) ? std::to_string(WEXITSTATUS(status)) : "killed");
+            ch.readLine();
+            return 0;
+        });
+        EXPECT_EQ(parent.readLine(), "0");
+        EXPECT_EQ(waitForState(parent.pid(), 'S'), 'S') << "the parent was neither stopped nor killed";
+        LinuxHost host;
+        EXPECT_FALSE(host.mayControlProcess(1));
+        EXPECT_TRUE(host.mayControlProcess(static_cast<uint32_t>(parent.pid())));
+        parent.writeLine("quit");
+    });
+}
+
+TEST(LinuxHostSandbox, ProcessesAndPaths) {
+    inSandbox([] {
+        ChildProcess child([](const ChildProcess::Channel& ch) {
+            ch.readLine();
+            return 0;
+        });
+        LinuxHost host;
+        auto ids = host.processIds();
+        EXPECT_NE(std::find(ids.begin(), ids.end(), 1u), ids.end());
+        EXPECT_NE(std::find(ids.begin(), ids.end(), static_cast<uint32_t>(child.pid())), ids.end());
+        char self[4096];
+        ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
+        ASSERT_GT(n, 0);
+        EXPECT_EQ(host.processPath(static_cast<uint32_t>(child.pid())), std::string(self, static_cast<size_t>(n)));
+        EXPECT_EQ(host.processPath(999999), "");
+        child.writeLine("quit");
+    });
+}
+
+TEST(LinuxHostSandbox, CountersOfAFreshNetworkNamespace) {
+    inSandbox([] {
+        ChildProcess child(connectionHolder);
+        readPorts(child);
+        LinuxHost host;
+        auto tcp = host.tcpStatistics();
+        ASSERT_TRUE(tcp);
+        EXPECT_EQ(tcp->maxConn, 0xFFFFFFFFu) << "dynamic maximum";
+        EXPECT_EQ(tcp->activeOpens, 1u);
+        EXPECT_EQ(tcp->passiveOpens, 1u);
+        EXPECT_EQ(tcp->currEstab, 2u);
+        auto ip = host.ipStatistics();
+        ASSERT_TRUE(ip);
+        EXPECT_EQ(ip->defaultTTL, 64u);
+        EXPECT_GT(ip->inReceives, 0u);
+        EXPECT_EQ(ip->numIf, 1u);
+        EXPECT_EQ(ip->numAddr, 1u);
+        EXPECT_TRUE(host.udpStatistics());
+        EXPECT_TRUE(host.icmpStatistics());
+
+        auto interfaces = host.interfaceTable();
+        ASSERT_TRUE(interfaces);
+        ASSERT_EQ(interfaces->size(), 1u);
+        const InterfaceRow& lo = interfaces->front();
+        EXPECT_EQ(lo.name, "lo");
+        EXPECT_EQ(lo.index, 1u);
+        EXPECT_EQ(lo.type, uint32_t{kIfLoopback});
+        EXPECT_EQ(lo.mtu, 65536u);
+        EXPECT_TRUE(lo.physicalAddress.empty());
+        EXPECT_EQ(lo.adminStatus, uint32_t{kIfAdminUp});
+        EXPECT_EQ(lo.operStatus, uint32_t{kIfOperOperational});
+        EXPECT_GT(lo.inOctets, 0u);
+        EXPECT_EQ(lo.inOctets, lo.outOctets) << "loopback receives what it sends";
+        child.writeLine("quit");
+    });
+}
+
+TEST(LinuxHostSandbox, OnlineOnlyWithADefaultRoute) {
+    inSandbox([] {
+        LinuxHost host;
+        EXPECT_EQ(host.internetState(), (InternetState{false, 0}));
+        rtentry route{};
+        auto* any = reinterpret_cast<sockaddr_in*>(&route.rt_dst);
+        any->sin_family = AF_INET;
+        reinterpret_cast<sockaddr_in*>(&route.rt_genmask)->sin_family = AF_INET;
+        route.rt_flags = RTF_UP;
+        char dev[] = "lo";
+        route.rt_dev = dev;
+        int s = ::socket(AF_INET, SOCK_DGRAM, 0);
+        ASSERT_EQ(::ioctl(s, SIOCADDRT, &route), 0) << std::strerror(errno);
+        ::close(s);
+        EXPECT_EQ(host.internetState(), (InternetState{true, kInternetLan | kInternetConfigured}));
+    });
+}
+
+TEST(LinuxHostSandbox, NamesAndFolders) {
+    inSandbox([] {
+        // Only loopback exists here, so no lookup can leave the machine.
+        LinuxHost host;
+        EXPECT_EQ(host.hostByName("127.0.0.1"), kLoopback);
+        EXPECT_EQ(host.hostByName("no-such-host.invalid"), std::nullopt);
+        EXPECT_EQ(host.hostByName(""), std::nullopt);
+        EXPECT_EQ(host.windowsDirectory(), "/");
+        auto stamp = host.fileModified(QV_SOURCE_DIR "/CMakeLists.txt");
+        ASSERT_TRUE(stamp);
+        EXPECT_GE(stamp->year, 2020);
+        EXPECT_EQ(host.fileModified("/no/such/file"), std::nullopt);
+    });
+}
