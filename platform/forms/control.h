@@ -91,6 +91,12 @@ public:
     virtual void mouseUp(int button, int shift, float x, float y);
     virtual void mouseClick(int button, float x, float y);
     virtual void mouseDblClick(int button, float x, float y);
+    // Keys reaching the control while it has the focus; the defaults do nothing.
+    virtual void keyDown(int /*keyCode*/, int /*shift*/) {}
+    virtual void keyUp(int /*keyCode*/, int /*shift*/) {}
+    virtual void keyPress(int /*keyAscii*/) {}
+    // Whether the control can take the focus (windowed, shown and enabled on its form).
+    bool canFocus() const { return windowed() && shownOnForm() && enabledOnForm(); }
     // The pointer has left the control after moving over it.
     virtual void mouseLeave() {}
     // The focus moved on the form (either may be nullptr); every control hears it.

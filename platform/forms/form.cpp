@@ -291,6 +291,37 @@ void Form::injectMouseDown(int button, int shift, int x, int y) {
                  static_cast<float>(pixelsToTwips(y) - c->formTop()));
 }
 
+void Form::injectKeyDown(int keyCode, int shift) {
+    if (!loaded_ || !Enabled()) return;
+    if (focus_ != nullptr && focus_->enabledOnForm()) focus_->keyDown(keyCode, shift);
+    if (keyCode == 9 && loaded_) {
+        std::vector<Control*> order;
+        for (Control* c : controls_)
+            if (c->canFocus()) order.push_back(c);
+        if (order.empty()) return;
+        std::stable_sort(order.begin(), order.end(),
+                         [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
+        auto it = std::find(order.begin(), order.end(), focus_);
+        const bool back = (shift & kShiftMask) != 0;
+        size_t i = 0;
+        if (it != order.end()) {
+            const size_t at = static_cast<size_t>(it - order.begin());
+            i = back ? (at + order.size() - 1) % order.size() : (at + 1) % order.size();
+        } else if (back) {
+            i = order.size() - 1;
+        }
+        focusControl(order[i]);
+    }
+}
+
+void Form::injectKeyUp(int keyCode, int shift) {
+    if (loaded_ && focus_ != nullptr && focus_->enabledOnForm()) focus_->keyUp(keyCode, shift);
+}
+
+void Form::injectKeyPress(int keyAscii) {
+    if (loaded_ && focus_ != nullptr && focus_->enabledOnForm()) focus_->keyPress(keyAscii);
+}
+
 void Form::hover(Control* c) {
     if (hovered_ == c) return;
     Control* left = hovered_;

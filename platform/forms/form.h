@@ -99,6 +99,11 @@ public:
     void injectMouseDown(int button, int shift, int x, int y);
     void injectMouseMove(int button, int shift, int x, int y);
     void injectMouseUp(int button, int shift, int x, int y);
+    // Keys, to the control with the focus. Tab (9) reaches it and then moves the focus to the
+    // next control that can take it in TabIndex order (with Shift, to the one before).
+    void injectKeyDown(int keyCode, int shift = 0);
+    void injectKeyUp(int keyCode, int shift = 0);
+    void injectKeyPress(int keyAscii);
     // The pointer leaves the form's client area.
     void injectMouseLeave();
     // Down and up at one point: the control there gets its Click.

@@ -88,7 +88,7 @@ void Slider::mouseUp(int button, int shift, float x, float y) {
     Control::mouseUp(button, shift, x, y);
 }
 
-void Slider::keyDown(int keyCode) {
+void Slider::keyDown(int keyCode, int) {
     int v = value_;
     switch (keyCode) {
         case 37: case 38: v -= SmallChange(); break;  // left, up

@@ -52,7 +52,7 @@ public:
     void mouseMove(int button, int shift, float x, float y) override;
     void mouseUp(int button, int shift, float x, float y) override;
     // A key while the slider has the focus (key codes: 33 Page Up .. 40 Down).
-    void keyDown(int keyCode);
+    void keyDown(int keyCode, int shift) override;
 
     bool applyDesign(const std::string& key, const DesignValue& v) override;
 

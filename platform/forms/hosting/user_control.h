@@ -123,9 +123,9 @@ public:
     bool shown() const { return shown_; }
 
     // Keys reaching the control while it has the focus (the host or a test sends them).
-    void keyDown(int keyCode, int shift);
-    void keyUp(int keyCode, int shift);
-    void keyPress(int keyAscii);
+    void keyDown(int keyCode, int shift) override;
+    void keyUp(int keyCode, int shift) override;
+    void keyPress(int keyAscii) override;
     void accessKeyPress(int keyAscii);
 
     void Width(int w) override;

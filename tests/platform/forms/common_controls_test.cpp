@@ -179,8 +179,9 @@ TEST_F(CommonControls, TheVerticalSliderMovesByClicksDragsKeysAndCode) {
     f.injectMouseUp(kRightButton, 0, left, top + s.trackEnd());
     EXPECT_EQ(s.Value(), 1);
 
-    s.keyDown(40);  // down arrow
-    s.keyDown(35);  // end: 2 -> 3
+    s.SetFocus();
+    f.injectKeyDown(40);  // down arrow
+    f.injectKeyDown(35);  // end: 2 -> 3
     s.Value(3);     // unchanged: nothing raised
     s.Value(1);
     EXPECT_THROW(s.Value(4), base::BasicError);

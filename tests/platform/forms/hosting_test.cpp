@@ -73,6 +73,11 @@ protected:
     void UserControl_MouseUp(int b, int, float x, float y) override {
         journal.push_back("MouseUp " + std::to_string(b) + " " + xy(x, y));
     }
+    void UserControl_KeyDown(int& code, int shift) override {
+        journal.push_back("KeyDown " + std::to_string(code) + " " + std::to_string(shift));
+    }
+    void UserControl_KeyPress(int& ascii) override { journal.push_back("KeyPress " + std::to_string(ascii)); }
+    void UserControl_KeyUp(int& code, int) override { journal.push_back("KeyUp " + std::to_string(code)); }
     void UserControl_MouseLeave() override { journal.push_back("MouseLeave"); }
     void UserControl_Click() override { journal.push_back("Click"); }
     void UserControl_Terminate() override { journal.push_back("Terminate"); }
@@ -252,6 +257,29 @@ TEST_F(FormsHosting, DisplayAsDefaultFollowsTheFocusAndPropertyChangedIsHeard) {
     EXPECT_EQ(p.changedProperties(), (std::vector<std::string>{"Caption"}));
     setAmbientUserMode(false);
     EXPECT_FALSE(p.Ambient().UserMode);
+}
+
+TEST_F(FormsHosting, KeysReachTheFocusedControlAndTabMovesTheFocusInTabOrder) {
+    frmHost& f = Default<frmHost>();
+    f.Show();
+    f.ucProbe1.TabIndex(1);
+    f.Command1.TabIndex(0);
+    f.ucProbe1.SetFocus();
+    journal.clear();
+    f.injectKeyDown(32);
+    f.injectKeyPress(32);
+    f.injectKeyUp(32);
+    f.injectKeyDown(9);  // the control hears the Tab, then the focus moves on
+    EXPECT_EQ(f.ActiveControl(), &f.Command1);
+    f.injectKeyDown(32);  // to the command button now: not the probe
+    f.injectKeyDown(9, kShiftMask);
+    EXPECT_EQ(f.ActiveControl(), &f.ucProbe1);
+    EXPECT_EQ(journal, (std::vector<std::string>{"KeyDown 32 0", "KeyPress 32", "KeyUp 32", "KeyDown 9 0",
+                                                 "LostFocus", "GotFocus"}));
+    f.ucProbe1.Visible(false);
+    f.injectKeyDown(9);
+    f.injectKeyDown(9);
+    EXPECT_EQ(f.ActiveControl(), &f.Command1) << "a hidden control takes no focus";
 }
 
 TEST_F(FormsHosting, PaintDrawsOnTheControlsOwnSurfaceOnlyWhileShown) {
