@@ -222,7 +222,15 @@ void Load(Form& f) {
         throw;
     }
     std::vector<Control*> controls = f.controls_;
-    for (Control* c : controls) c->designApplied();
+    try {
+        for (Control* c : controls) c->designApplied();
+    } catch (...) {
+        // A control refused its values (a user control's ReadProperties): the form stays
+        // unloaded, and what the others started (timers) stops again.
+        for (Control* c : controls) c->formUnloading();
+        f.loading_ = false;
+        throw;
+    }
     f.loading_ = false;
     f.loaded_ = true;
     HandlerScope scope;

@@ -219,6 +219,15 @@ TEST_F(FormsHosting, ANewControlGetsInitPropertiesAndSavesOnlyWhatDiffersFromThe
     EXPECT_EQ(journal, (std::vector<std::string>{"Initialize", "InitProperties", "Resize 2400"}));
 }
 
+TEST_F(FormsHosting, AValueTheControlCannotReadFailsTheLoadEveryTime) {
+    setDesignFolder(QV_FIXTURES "/forms/bad");
+    frmHost f("bad_user_value");
+    EXPECT_THROW(Load(f), DesignError);
+    EXPECT_FALSE(f.loaded());
+    EXPECT_THROW(Load(f), DesignError) << "a failed load leaves the form able to try again";
+    EXPECT_FALSE(f.ucProbe1.sited());
+}
+
 TEST_F(FormsHosting, InputOnAConstituentReachesItAloneAndTheRestReachesTheControl) {
     frmHost& f = Default<frmHost>();
     f.Show();
