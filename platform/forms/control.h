@@ -91,7 +91,21 @@ public:
     virtual void mouseUp(int button, int shift, float x, float y);
     virtual void mouseClick(int button, float x, float y);
     virtual void mouseDblClick(int button, float x, float y);
+    // Keys reaching the control while it has the focus; the defaults do nothing.
+    virtual void keyDown(int /*keyCode*/, int /*shift*/) {}
+    virtual void keyUp(int /*keyCode*/, int /*shift*/) {}
+    virtual void keyPress(int /*keyAscii*/) {}
+    // Whether the control can take the focus (windowed, shown and enabled on its form).
+    bool canFocus() const { return windowed() && shownOnForm() && enabledOnForm(); }
+    // The pointer has left the control after moving over it.
+    virtual void mouseLeave() {}
+    // The focus moved on the form (either may be nullptr); every control hears it.
+    virtual void focusMoved(Control* /*from*/, Control* /*to*/) {}
+    // The form was shown or hidden.
+    virtual void formShownChanged() {}
 
+    // The design has an entry for the control (called before its values, even when it has none).
+    virtual void beginDesign() {}
     // One designer value; false for a key the control does not know.
     virtual bool applyDesign(const std::string& key, const DesignValue& v);
     // Called once the whole design has been read, before the form's Load event.

@@ -42,6 +42,10 @@ public:
     // dropped or locked, edits the text. A single-line box ignores Enter.
     void typeText(const std::string& keys);
 
+    // Keys from the form: KeyDown is raised; a typed character goes through typeText.
+    void keyDown(int keyCode, int shift) override { KeyDown(keyCode, shift); }
+    void keyPress(int keyAscii) override { typeText(std::string(1, static_cast<char>(keyAscii))); }
+
     bool applyDesign(const std::string& key, const DesignValue& v) override;
 
 private:
