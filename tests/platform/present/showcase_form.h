@@ -1,0 +1,92 @@
+#pragma once
+// A form with one control of each kind, its design in fixtures/present/frmShowcase.qvf; Load
+// fills what designs do not hold (list view rows, icons, the image's picture) and picks items.
+#include "platform/forms/common/image_list.h"
+#include "platform/forms/common/list_view.h"
+#include "platform/forms/form.h"
+#include "platform/forms/intrinsic/buttons.h"
+#include "platform/forms/intrinsic/label.h"
+#include "platform/forms/intrinsic/lists.h"
+#include "platform/forms/intrinsic/shapes.h"
+#include "platform/forms/intrinsic/text_box.h"
+#include "platform/forms/intrinsic/timer.h"
+#include "platform/gfx/device_context.h"
+#include "platform/gfx/picture.h"
+
+namespace qv::present::testing {
+
+// A 16 by 16 icon: a filled disc of the colour on a transparent ground.
+inline gfx::PicturePtr discIcon(gfx::Colour colour) {
+    gfx::Canvas image(16, 16, 0), mask(16, 16, gfx::rgb(255, 255, 255));
+    gfx::DeviceContext ic(image), mc(mask);
+    ic.selectPen({gfx::PenStyle::Solid, 1, 0});
+    ic.selectBrush(gfx::Brush::solid(colour));
+    ic.ellipse(1, 1, 15, 15);
+    mc.selectPen({gfx::PenStyle::Solid, 1, 0});
+    mc.selectBrush(gfx::Brush::solid(0));
+    mc.ellipse(1, 1, 15, 15);
+    return gfx::Picture::icon(image, mask);
+}
+
+class frmShowcase : public forms::Form {
+public:
+    frmShowcase() : Form("frmShowcase", "frmShowcase") {}
+
+    void Form_Load() override {
+        ilIcons.Add(-1, "allow", discIcon(gfx::rgb(0, 160, 0)));
+        ilIcons.Add(-1, "deny", discIcon(gfx::rgb(200, 0, 0)));
+        struct Row {
+            const char* key;
+            const char* app;
+            const char* port;
+            const char* rule;
+            const char* path;
+            bool checked;
+            int icon;
+        };
+        static constexpr Row kRows[] = {
+            {"k1", "Browser", "443", "Allow", "/usr/bin/browser", true, 1},
+            {"k2", "Mail client", "993", "Allow", "/usr/bin/mail", true, 1},
+            {"k3", "Unknown tool", "6667", "Deny", "/tmp/tool", false, 2},
+            {"k4", "Updater", "80", "Ask", "/opt/updater/run", false, 1},
+        };
+        for (const Row& r : kRows) {
+            forms::ListItem& item = lvRules.ListItems().Add(-1, r.key, r.app, 0, r.icon);
+            item.SubItems(1, r.port);
+            item.SubItems(2, r.rule);
+            item.SubItems(3, r.path);
+            item.Checked(r.checked);
+        }
+        lvRules.ListItems()(3).Selected(true);
+        Image1.Picture(discIcon(gfx::rgb(0, 0, 192)));
+        Image1.Stretch(true);
+        List1.ListIndex(1);
+        Combo1.ListIndex(1);
+    }
+
+    forms::Label Label1{*this, "Label1"};
+    forms::TextBox Text1{*this, "Text1"};
+    forms::TextBox Text2{*this, "Text2"};
+    forms::CheckBox Check1{*this, "Check1"};
+    forms::CheckBox Check2{*this, "Check2"};
+    forms::OptionButton Option1{*this, "Option1"};
+    forms::OptionButton Option2{*this, "Option2"};
+    forms::CommandButton Command1{*this, "Command1"};
+    forms::CommandButton Command2{*this, "Command2"};
+    forms::Frame Frame1{*this, "Frame1"};
+    forms::Label Label2{*this, "Label2"};
+    forms::CheckBox Check3{*this, "Check3"};
+    forms::Image Image1{*this, "Image1"};
+    forms::Shape Shape1{*this, "Shape1"};
+    forms::Shape Shape2{*this, "Shape2"};
+    forms::Line Line1{*this, "Line1"};
+    forms::Line Line2{*this, "Line2"};
+    forms::ListBox List1{*this, "List1"};
+    forms::ComboBox Combo1{*this, "Combo1"};
+    forms::ComboBox Combo2{*this, "Combo2"};
+    forms::ImageList ilIcons{*this, "ilIcons"};
+    forms::ListView lvRules{*this, "lvRules"};
+    forms::Timer Timer1{*this, "Timer1"};
+};
+
+}  // namespace qv::present::testing
