@@ -19,8 +19,8 @@ public:
 
     // Writes the form as "<folder>/<file name>.png" and returns the path; "" when the write fails.
     std::string snapshot(const forms::Form& form) const;
-    // Every loaded form that is visible, in the order LoadedForms gives; returns the paths written. Forms of
-    // the same name get "-2", "-3"... after the first.
+    // Every loaded form that is visible, in the order LoadedForms gives; returns the paths
+    // written. Forms of the same name get "-2", "-3"... after the first.
     std::vector<std::string> snapshotVisible() const;
 
     // The file name (without ".png") of a form's picture: its name with any character other than
