@@ -16,17 +16,17 @@ std::string HeadlessPresenter::fileNameFor(const forms::Form& form) {
     return name.empty() ? "form" : name;
 }
 
-std::string HeadlessPresenter::write(const forms::Form& form, const std::string& name) const {
+std::string HeadlessPresenter::write(forms::Form& form, const std::string& name) const {
     const std::string path = folder_ + "/" + name + ".png";
     return writeFormPng(form, path, options_) ? path : std::string();
 }
 
-std::string HeadlessPresenter::snapshot(const forms::Form& form) const { return write(form, fileNameFor(form)); }
+std::string HeadlessPresenter::snapshot(forms::Form& form) const { return write(form, fileNameFor(form)); }
 
 std::vector<std::string> HeadlessPresenter::snapshotVisible() const {
     std::vector<std::string> written;
     std::map<std::string, int> seen;
-    for (const forms::Form* f : forms::LoadedForms()) {
+    for (forms::Form* f : forms::LoadedForms()) {
         if (!f->Visible()) continue;
         std::string name = fileNameFor(*f);
         const int n = ++seen[name];

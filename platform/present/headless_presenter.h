@@ -18,7 +18,7 @@ public:
     const std::string& folder() const { return folder_; }
 
     // Writes the form as "<folder>/<file name>.png" and returns the path; "" when the write fails.
-    std::string snapshot(const forms::Form& form) const;
+    std::string snapshot(forms::Form& form) const;
     // Every loaded form that is visible, in the order LoadedForms gives; returns the paths
     // written. Forms of the same name get "-2", "-3"... after the first.
     std::vector<std::string> snapshotVisible() const;
@@ -28,7 +28,7 @@ public:
     static std::string fileNameFor(const forms::Form& form);
 
 private:
-    std::string write(const forms::Form& form, const std::string& name) const;
+    std::string write(forms::Form& form, const std::string& name) const;
     std::string folder_;
     RenderOptions options_;
 };

@@ -25,6 +25,7 @@ std::map<std::string, Painter, NoCase>& registry() {
         registerListPainters();
         registerListViewPainter();
         registerShapePainters();
+        registerPictureBoxPainter();
     }
     return painters;
 }

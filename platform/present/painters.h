@@ -43,6 +43,7 @@ void registerTextPainters();
 void registerListPainters();
 void registerListViewPainter();
 void registerShapePainters();
+void registerPictureBoxPainter();
 // The placeholder of a kind without a painter.
 void paintPlaceholder(const PaintArgs& a);
 

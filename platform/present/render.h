@@ -15,11 +15,12 @@ struct RenderOptions {
     bool active = true;
 };
 
-// The window as a person would see it, the size of the form's Width and Height in pixels.
-gfx::Canvas renderForm(const forms::Form& form, const RenderOptions& options = {});
+// The window as a person would see it, the size of the form's Width and Height in pixels. User
+// controls shown on the form are asked to paint first, as a window's paint request asks them.
+gfx::Canvas renderForm(forms::Form& form, const RenderOptions& options = {});
 // The client area alone (the form's ScaleWidth by ScaleHeight).
-gfx::Canvas renderClient(const forms::Form& form);
+gfx::Canvas renderClient(forms::Form& form);
 // renderForm written whole as a PNG; false when the form has no size or the write fails.
-bool writeFormPng(const forms::Form& form, std::string_view path, const RenderOptions& options = {});
+bool writeFormPng(forms::Form& form, std::string_view path, const RenderOptions& options = {});
 
 }  // namespace qv::present

@@ -4,9 +4,11 @@
 #include "platform/forms/common/image_list.h"
 #include "platform/forms/common/list_view.h"
 #include "platform/forms/form.h"
+#include "platform/forms/hosting/user_control.h"
 #include "platform/forms/intrinsic/buttons.h"
 #include "platform/forms/intrinsic/label.h"
 #include "platform/forms/intrinsic/lists.h"
+#include "platform/forms/intrinsic/picture_box.h"
 #include "platform/forms/intrinsic/shapes.h"
 #include "platform/forms/intrinsic/text_box.h"
 #include "platform/forms/intrinsic/timer.h"
@@ -27,6 +29,34 @@ inline gfx::PicturePtr discIcon(gfx::Colour colour) {
     mc.ellipse(1, 1, 15, 15);
     return gfx::Picture::icon(image, mask);
 }
+
+// A user control that paints a level meter on its own surface, with a constituent label above it.
+class ucMeter : public forms::UserControl {
+public:
+    ucMeter(forms::Form& host, std::string name, int index = -1) : UserControl(host, std::move(name), index) {
+        lblLevel.BackStyle(0);
+        lblLevel.Alignment(2);
+        lblLevel.Caption("User control: 60 %");
+    }
+    std::string_view kind() const override { return "ucMeter"; }
+
+protected:
+    void UserControl_Resize() override { lblLevel.Move(0, 120, Width(), 255); }
+    void UserControl_Paint() override {
+        Cls();
+        gfx::DeviceContext& dc = hDC();
+        const gfx::Canvas& s = surface();
+        gfx::Rect well{8, 28, s.width() - 8, s.height() - 10};
+        dc.drawEdge(well, gfx::edge::kSunken, gfx::edge::kRect | gfx::edge::kAdjust);
+        dc.fillRect(well, gfx::Brush::solid(gfx::rgb(0, 0, 0)));
+        const int lit = well.left + int(well.width()) * 6 / 10;
+        for (int x = well.left + 1; x < lit; x += 6)
+            dc.fillRect({x, well.top + 2, x + 4, well.bottom - 2}, gfx::Brush::solid(gfx::rgb(0, 200, 0)));
+    }
+
+private:
+    forms::Label lblLevel{inside(), "lblLevel"};
+};
 
 class frmShowcase : public forms::Form {
 public:
@@ -61,6 +91,15 @@ public:
         Image1.Picture(discIcon(gfx::rgb(0, 0, 192)));
         Image1.Stretch(true);
         List1.ListIndex(1);
+        Picture1.ScaleMode(3);
+        Picture1.ForeColor(gfx::rgb(0, 0, 128));
+        for (int x = 0; x < 220; x += 20) Picture1.Line(x, 0, x, 72, gfx::rgb(200, 200, 255));
+        Picture1.Line(4, 60, 60, 20);
+        Picture1.Line(60, 20, 120, 44);
+        Picture1.Line(120, 44, 200, 8);
+        Picture1.CurrentX = 8;
+        Picture1.CurrentY = 4;
+        Picture1.Print("Drawn on a picture box");
         Combo1.ListIndex(1);
     }
 
@@ -84,6 +123,9 @@ public:
     forms::ListBox List1{*this, "List1"};
     forms::ComboBox Combo1{*this, "Combo1"};
     forms::ComboBox Combo2{*this, "Combo2"};
+    forms::PictureBox Picture1{*this, "Picture1"};
+    forms::OptionButton Option3{*this, "Option3"};
+    ucMeter ucMeter1{*this, "ucMeter1"};
     forms::ImageList ilIcons{*this, "ilIcons"};
     forms::ListView lvRules{*this, "lvRules"};
     forms::Timer Timer1{*this, "Timer1"};
