@@ -17,8 +17,8 @@
 namespace qv::present::testing {
 
 // A channel may be off this much (antialiased text), and this share of pixels off by more.
-inline constexpr int kChannelTolerance = 48;
-inline constexpr double kMaxDifferingShare = 0.01;
+inline constexpr int kChannelTolerance = 64;
+inline constexpr double kMaxDifferingShare = 0.001;
 
 inline void expectMatchesReference(const gfx::Canvas& actual, const std::string& name) {
     const std::string path = std::string(QV_FIXTURES) + "/present/" + name + ".png";
