@@ -256,6 +256,8 @@ double PictureBox::TextHeight(const std::string& text) const {
     return inside == 0 ? 0 : px * ScaleHeight() / inside;
 }
 
+PictureRef PictureBox::Image() const { return gfx::Picture::bitmap(surface_); }
+
 bool PictureBox::applyDesign(const std::string& key, const DesignValue& v) {
     using base::equalsNoCase;
     if (equalsNoCase(key, "Picture")) Picture(loadDesignPicture(v));

@@ -4,6 +4,7 @@
 // put on it; Cls clears the drawing. Coordinates of the drawing methods are in the box's scale:
 // ScaleMode 1 twips (the default), 3 pixels, or 0 a scale of the program's own, set through
 // ScaleLeft, ScaleTop, ScaleWidth and ScaleHeight (setting any of them makes ScaleMode 0).
+// A new BackColor shows from the next Cls; drawing outside the box is clipped.
 #include <string>
 
 #include "platform/forms/control.h"
@@ -66,6 +67,8 @@ public:
 
     // The inside as drawn: back colour, picture, drawing.
     const gfx::Canvas& surface() const { return surface_; }
+    // A picture of the surface as it is now (to keep, e.g. in an ImageList).
+    PictureRef Image() const;
 
     void Width(int w) override;
     void Height(int h) override;

@@ -46,9 +46,11 @@ TEST_F(PictureBoxTest, AFilledBoxInAProgramScaleCoversBothCornersAndClipsAtTheEd
     EXPECT_EQ(pic.Point(40, 0), kRed);
     EXPECT_EQ(pic.Point(41.5, 0), kWhite);
     EXPECT_EQ(pic.Point(200, 0), -1) << "outside the box";
+    PictureRef kept = pic.Image();
     pic.Cls();
     EXPECT_EQ(count(kRed), 0);
     EXPECT_DOUBLE_EQ(pic.CurrentX, 0);
+    EXPECT_EQ(kept->image().pixel(40, 19), kRed) << "a picture taken keeps what was drawn";
 }
 
 TEST_F(PictureBoxTest, LinesLeaveOutTheirEndPointAndDrawModesCombineWithTheSurface) {
