@@ -26,6 +26,7 @@ std::map<std::string, Painter, NoCase>& registry() {
         registerListViewPainter();
         registerShapePainters();
         registerPictureBoxPainter();
+        registerCommonPainters();
     }
     return painters;
 }

@@ -44,6 +44,7 @@ void registerListPainters();
 void registerListViewPainter();
 void registerShapePainters();
 void registerPictureBoxPainter();
+void registerCommonPainters();  // after registerTextPainters
 // The placeholder of a kind without a painter.
 void paintPlaceholder(const PaintArgs& a);
 

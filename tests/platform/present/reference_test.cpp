@@ -5,6 +5,7 @@
 #include "platform/base/clock.h"
 #include "platform/forms/instances.h"
 #include "platform/forms/intrinsic/menu.h"
+#include "platform/forms/runtime.h"
 #include "platform/present/menu_render.h"
 #include "platform/present/render.h"
 #include "tests/platform/present/reference_check.h"
@@ -19,6 +20,7 @@ TEST(Reference, ShowcaseFormMatchesItsPicture) {
     base::ScopedClock scoped{clock};
     auto& form = forms::Default<testing::frmShowcase>();
     form.Show();
+    forms::DoEvents();  // the browser's navigation completes
     const gfx::Canvas actual = renderForm(form);
     forms::resetForms();
     testing::expectMatchesReference(actual, "frmShowcase");

@@ -1,8 +1,16 @@
 #pragma once
 // A form with one control of each kind, its design in fixtures/present/frmShowcase.qvf; Load
-// fills what designs do not hold (list view rows, icons, the image's picture) and picks items.
+// fills what designs do not hold (list view rows, icons, the image's picture, the picture box's
+// drawing, the rich text, the browser's page) and picks items.
+#include "platform/forms/common/animation.h"
+#include "platform/forms/common/common_dialog.h"
 #include "platform/forms/common/image_list.h"
 #include "platform/forms/common/list_view.h"
+#include "platform/forms/common/progress_bar.h"
+#include "platform/forms/common/rich_text_box.h"
+#include "platform/forms/common/slider.h"
+#include "platform/forms/common/web_browser.h"
+#include "platform/forms/common/xtab.h"
 #include "platform/forms/form.h"
 #include "platform/forms/hosting/user_control.h"
 #include "platform/forms/intrinsic/buttons.h"
@@ -100,6 +108,11 @@ public:
         Picture1.CurrentX = 8;
         Picture1.CurrentY = 4;
         Picture1.Print("Drawn on a picture box");
+        RichText1.append("Rich text box\r\n");
+        RichText1.append("10:04:05 PM  allowed browser\r\n");
+        RichText1.append("10:04:09 PM  denied tool");
+        Animation1.Open(QV_FIXTURES "/present/search.avi");
+        WebBrowser1.Navigate2(QV_FIXTURES "/present/welcome.htm");
         Combo1.ListIndex(1);
     }
 
@@ -128,6 +141,17 @@ public:
     ucMeter ucMeter1{*this, "ucMeter1"};
     forms::ImageList ilIcons{*this, "ilIcons"};
     forms::ListView lvRules{*this, "lvRules"};
+    forms::XTab XTab1{*this, "XTab1"};
+    forms::CheckBox Check4{*this, "Check4"};
+    forms::Label Label3{*this, "Label3"};
+    forms::ProgressBar ProgressBar1{*this, "ProgressBar1"};
+    forms::ProgressBar ProgressBar2{*this, "ProgressBar2"};
+    forms::Slider Slider1{*this, "Slider1"};
+    forms::Slider Slider2{*this, "Slider2"};
+    forms::Animation Animation1{*this, "Animation1"};
+    forms::RichTextBox RichText1{*this, "RichText1"};
+    forms::WebBrowser WebBrowser1{*this, "WebBrowser1"};
+    forms::CommonDialog CommonDialog1{*this, "CommonDialog1"};
     forms::Timer Timer1{*this, "Timer1"};
 };
 
