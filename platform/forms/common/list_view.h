@@ -105,6 +105,7 @@ public:
     std::string_view kind() const override { return "ListView"; }
 
     ColumnHeaderList& ColumnHeaders() { return columns_; }
+    const ColumnHeaderList& ColumnHeaders() const { return columns_; }
     ListItemList& ListItems() { return items_; }
     const ListItemList& ListItems() const { return items_; }
 
