@@ -91,7 +91,15 @@ public:
     virtual void mouseUp(int button, int shift, float x, float y);
     virtual void mouseClick(int button, float x, float y);
     virtual void mouseDblClick(int button, float x, float y);
+    // The pointer has left the control after moving over it.
+    virtual void mouseLeave() {}
+    // The focus moved on the form (either may be nullptr); every control hears it.
+    virtual void focusMoved(Control* /*from*/, Control* /*to*/) {}
+    // The form was shown or hidden.
+    virtual void formShownChanged() {}
 
+    // The design has an entry for the control (called before its values, even when it has none).
+    virtual void beginDesign() {}
     // One designer value; false for a key the control does not know.
     virtual bool applyDesign(const std::string& key, const DesignValue& v);
     // Called once the whole design has been read, before the form's Load event.

@@ -48,6 +48,8 @@ public:
         if (exists(index)) throw base::BasicError(360, "Object already loaded");
         T& c = create(index);
         c.Visible(false);
+        // On a loaded form the element starts at once (a timer counts, a user control sites).
+        if (form_->loaded()) c.designApplied();
         return c;
     }
     void Unload(int index) {

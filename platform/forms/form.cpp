@@ -87,6 +87,7 @@ void Form::Show(int modal) {
     ++changes_;
     if (!wasVisible) {
         HandlerScope scope;
+        notifyShown();
         Form_Activate();
     }
     if (modal != 0 && !modal_) {
@@ -98,8 +99,27 @@ void Form::Show(int modal) {
 
 void Form::Hide() {
     if (!loaded_) Load(*this);
+    bool wasVisible = visible_;
     visible_ = false;
     ++changes_;
+    if (wasVisible) notifyShown();
+}
+
+void Form::notifyShown() {
+    HandlerScope scope;
+    std::vector<Control*> controls = controls_;
+    for (Control* c : controls)
+        if (std::find(controls_.begin(), controls_.end(), c) != controls_.end()) c->formShownChanged();
+}
+
+void Form::focusControl(Control* c) {
+    if (focus_ == c) return;
+    Control* old = focus_;
+    focus_ = c;
+    HandlerScope scope;
+    std::vector<Control*> controls = controls_;
+    for (Control* k : controls)
+        if (std::find(controls_.begin(), controls_.end(), k) != controls_.end()) k->focusMoved(old, c);
 }
 
 Control* Form::findControl(std::string_view name, int index) const {
@@ -114,6 +134,7 @@ void Form::unregisterControl(Control* c) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
     if (focus_ == c) focus_ = nullptr;
     if (captured_ == c) captured_ = nullptr;
+    if (hovered_ == c) hovered_ = nullptr;
     for (Control* other : controls_)
         if (other->Container() == c) other->Container(nullptr);
 }
@@ -165,6 +186,7 @@ void Form::applyControls(const Design& d) {
         placed.emplace_back(&e, c);
     }
     for (auto& [e, c] : placed) {
+        c->beginDesign();
         for (auto& p : e->properties) {
             if (base::equalsNoCase(p.key, "Container")) {
                 std::string target = p.value.asText();
@@ -217,8 +239,12 @@ bool Form::unloadSteps(int mode) {
     if (cancel != 0 || !loaded_) return false;
     std::vector<Control*> controls = controls_;
     for (Control* c : controls) c->formUnloading();
+    const bool wasVisible = visible_;
     visible_ = false;
+    if (wasVisible) notifyShown();
     loaded_ = false;
+    hovered_ = nullptr;
+    captured_ = nullptr;
     ++changes_;
     detail::formUnloaded(*this);
     return true;
@@ -265,7 +291,20 @@ void Form::injectMouseDown(int button, int shift, int x, int y) {
                  static_cast<float>(pixelsToTwips(y) - c->formTop()));
 }
 
+void Form::hover(Control* c) {
+    if (hovered_ == c) return;
+    Control* left = hovered_;
+    hovered_ = c;
+    if (left != nullptr) left->mouseLeave();
+}
+
+void Form::injectMouseLeave() {
+    if (loaded_) hover(nullptr);
+}
+
 void Form::injectMouseMove(int button, int shift, int x, int y) {
+    if (!loaded_) return;
+    hover(controlAt(x, y));
     if (!loaded_) return;
     Control* c = captured_ != nullptr ? captured_ : controlAt(x, y);
     if (c == nullptr) {

@@ -99,6 +99,8 @@ public:
     void injectMouseDown(int button, int shift, int x, int y);
     void injectMouseMove(int button, int shift, int x, int y);
     void injectMouseUp(int button, int shift, int x, int y);
+    // The pointer leaves the form's client area.
+    void injectMouseLeave();
     // Down and up at one point: the control there gets its Click.
     void injectClick(int x, int y, int button = kLeftButton);
     // Down and up in the middle of a control.
@@ -111,7 +113,8 @@ public:
     // Used by controls and by the loader.
     void registerControl(Control* c);
     void unregisterControl(Control* c);
-    void focusControl(Control* c) { focus_ = c; }
+    // Moves the focus; every control hears of it.
+    void focusControl(Control* c);
     // Creates a control-array element for a design entry; the arrays answer.
     struct ArrayFactory {
         std::string name;
@@ -132,6 +135,8 @@ private:
     void applyFormDesign(const DesignEntry& e);
     void applyControls(const Design& d);
     bool unloadSteps(int mode);
+    void notifyShown();
+    void hover(Control* c);
 
     std::string name_;
     std::string designName_;
@@ -148,6 +153,7 @@ private:
     std::vector<ArrayFactory> arrays_;
     Control* focus_ = nullptr;
     Control* captured_ = nullptr;
+    Control* hovered_ = nullptr;
     int captureButtons_ = 0;
 };
 
