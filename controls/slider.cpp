@@ -10,28 +10,61 @@ namespace qv::controls {
 namespace {
 float single(double x) { return static_cast<float>(x); }
 std::int32_t nearest(double x) { return static_cast<std::int32_t>(base::roundHalfEven(x)); }
-bool inside(float x, float y, float left, float top, float w, float h) {
+bool within(float x, float y, float left, float top, float w, float h) {
     return x >= left && y >= top && x < left + w && y < top + h;
 }
 }  // namespace
 
 ucSlider::ucSlider(forms::Form& owner, std::string name, int index)
-    : Control(owner, std::move(name), index) {
+    : UserControl(owner, std::move(name), index) {
     layout();
     RedrawSlider();
 }
 
-void ucSlider::propertyChanged(std::string_view name) {
-    Refresh();
-    if (onPropertyChanged) onPropertyChanged(name);
-}
-
-void ucSlider::Width(int) { layout(); }
-void ucSlider::Height(int) { layout(); }
+void ucSlider::UserControl_Resize() { layout(); }
 
 void ucSlider::layout() {
-    Control::Width(kWidth);
-    Control::Height(dropDownCtrl_ ? kUnfoldedHeight : kFoldedHeight);
+    if (Width() != kWidth) Width(kWidth);
+    const int h = dropDownCtrl_ ? kUnfoldedHeight : kFoldedHeight;
+    if (Height() != h) Height(h);
+}
+
+void ucSlider::UserControl_Paint() {
+    gfx::Canvas picture = render(1);
+    hDC().bitBlt(0, 0, picture.width(), picture.height(), picture, 0, 0);
+}
+
+void ucSlider::UserControl_ReadProperties(forms::PropertyBag& bag) {
+    DropDownCtrl(bag.ReadProperty("DropDownCtrl", true));
+    Caption(bag.ReadProperty("Caption", std::string()));
+    DisableDropDown(bag.ReadProperty("DisableDropDown", false));
+    Min(bag.ReadProperty("Min", std::int32_t{0}));
+    Max(bag.ReadProperty("Max", std::int32_t{100}));
+    Value(bag.ReadProperty("Value", std::int32_t{0}));
+    Font(bag.ReadProperty("Font", Ambient().Font));
+    TickColor(bag.ReadProperty("TickColor", forms::OleColor{0}));
+    BackColor(bag.ReadProperty("BackColor", forms::OleColor{0xC0C0C0}));
+    CapBkgdColor(bag.ReadProperty("CapBkgdColor", forms::OleColor{0xFFFFFF}));
+    CapFontColor(bag.ReadProperty("CapFontColor", forms::OleColor{0}));
+    BarColor(bag.ReadProperty("BarColor", std::int32_t{1}));
+    ValueHide(bag.ReadProperty("ValueHide", true));
+    labelsTakeFont();
+}
+
+void ucSlider::UserControl_WriteProperties(forms::PropertyBag& bag) {
+    bag.WriteProperty("DropDownCtrl", dropDownCtrl_, true);
+    bag.WriteProperty("Caption", caption_, std::string());
+    bag.WriteProperty("DisableDropDown", disableDropDown_, false);
+    bag.WriteProperty("Min", min_, std::int32_t{0});
+    bag.WriteProperty("Max", max_, std::int32_t{100});
+    bag.WriteProperty("Value", value_, std::int32_t{0});
+    bag.WriteProperty("Font", Font(), Ambient().Font);
+    bag.WriteProperty("TickColor", tickColor_, forms::OleColor{0});
+    bag.WriteProperty("BackColor", BackColor(), forms::OleColor{0xC0C0C0});
+    bag.WriteProperty("CapBkgdColor", CapBkgdColor(), forms::OleColor{0xFFFFFF});
+    bag.WriteProperty("CapFontColor", CapFontColor(), forms::OleColor{0});
+    bag.WriteProperty("BarColor", std::int32_t{barColor_}, std::int32_t{1});
+    bag.WriteProperty("ValueHide", valueHide_, true);
 }
 
 void ucSlider::BarColor(std::int32_t scheme) {
@@ -40,7 +73,7 @@ void ucSlider::BarColor(std::int32_t scheme) {
     if (schemeColours(barColor_, colours)) {
         for (int i = 0; i < SliderParts::kSegments; ++i) parts_.Shape1[i].FillColor = colours[i];
     }
-    propertyChanged("BarColor");
+    PropertyChanged("BarColor");
 }
 
 void ucSlider::DropDownCtrl(bool unfolded) {
@@ -52,14 +85,14 @@ void ucSlider::DropDownCtrl(bool unfolded) {
         parts_.Image1.Visible = !disableDropDown_;
         parts_.Image2.Visible = false;
     }
-    propertyChanged("DropDownCtrl");
+    PropertyChanged("DropDownCtrl");
     layout();
 }
 
 void ucSlider::Caption(const std::string& caption) {
     caption_ = caption;
     parts_.lblCaption.Caption = caption;
-    propertyChanged("Caption");
+    PropertyChanged("Caption");
 }
 
 void ucSlider::DisableDropDown(bool disable) {
@@ -72,13 +105,13 @@ void ucSlider::DisableDropDown(bool disable) {
         parts_.Image2.Visible = false;
         DropDownCtrl(true);
     }
-    propertyChanged("DisableDropDown");
+    PropertyChanged("DisableDropDown");
 }
 
 void ucSlider::Font(const forms::StdFont& font) {
     Control::Font(font);
     labelsTakeFont();
-    propertyChanged("Font");
+    PropertyChanged("Font");
 }
 
 void ucSlider::labelsTakeFont() {
@@ -97,7 +130,7 @@ void ucSlider::Min(std::int32_t newMin) {
     if (newMin == max_) return showBadRange("Sorry but Min and Max cannot be equal.");
     if (newMin > max_) return showBadRange("Sorry but Min is greater then Max.");
     min_ = newMin;
-    propertyChanged("Min");
+    PropertyChanged("Min");
     RedrawSlider();
 }
 
@@ -105,7 +138,7 @@ void ucSlider::Max(std::int32_t newMax) {
     if (newMax == min_) return showBadRange("Sorry but Max and Min cannot be equal.");
     if (newMax < min_) return showBadRange("Sorry but Max is less than Min.");
     max_ = newMax;
-    propertyChanged("Max");
+    PropertyChanged("Max");
     RedrawSlider();
 }
 
@@ -113,7 +146,7 @@ void ucSlider::Value(std::int32_t newValue) {
     value_ = newValue;
     if (value_ > max_) value_ = max_;
     if (value_ < min_) value_ = min_;
-    propertyChanged("Value");
+    PropertyChanged("Value");
     RedrawSlider();
 }
 
@@ -122,7 +155,7 @@ void ucSlider::Value(std::string_view text) { Value(base::CLng(text)); }
 void ucSlider::ValueHide(bool hide) {
     valueHide_ = hide;
     parts_.lblValue.Visible = !hide;
-    propertyChanged("ValueHide");
+    PropertyChanged("ValueHide");
 }
 
 void ucSlider::TickColor(forms::OleColor c) {
@@ -130,25 +163,25 @@ void ucSlider::TickColor(forms::OleColor c) {
     parts_.lblValue.ForeColor = c;
     for (SliderLine* l : {&parts_.Line1, &parts_.Line2, &parts_.Line3, &parts_.Line4, &parts_.Line5, &parts_.Line6})
         l->BorderColor = c;
-    propertyChanged("TickColor");
+    PropertyChanged("TickColor");
 }
 
 void ucSlider::BackColor(forms::OleColor c) {
     parts_.picForm.BackColor = c;
-    propertyChanged("BackColor");
+    PropertyChanged("BackColor");
 }
 
 void ucSlider::CapBkgdColor(forms::OleColor c) {
     parts_.lblCaption.BackColor = c;
-    propertyChanged("CapBkgdColor");
+    PropertyChanged("CapBkgdColor");
 }
 
 void ucSlider::CapFontColor(forms::OleColor c) {
     parts_.lblCaption.ForeColor = c;
-    propertyChanged("CapFontColor");
+    PropertyChanged("CapFontColor");
 }
 
-void ucSlider::InitProperties() {
+void ucSlider::UserControl_InitProperties() {
     Caption(Name());
     Min(0);
     Max(100);
@@ -270,21 +303,22 @@ void ucSlider::image2Click() {
 ucSlider::Part ucSlider::partAt(float x, float y) const {
     const SliderImage& a = parts_.Image1;
     const SliderImage& b = parts_.Image2;
-    if (a.Visible && inside(x, y, a.Left, float(a.Top), float(a.Width), float(a.Height))) return Part::Image1;
-    if (b.Visible && inside(x, y, b.Left, float(b.Top), float(b.Width), float(b.Height))) return Part::Image2;
+    if (a.Visible && within(x, y, a.Left, float(a.Top), float(a.Width), float(a.Height))) return Part::Image1;
+    if (b.Visible && within(x, y, b.Left, float(b.Top), float(b.Width), float(b.Height))) return Part::Image2;
     const SliderLabel& c = parts_.lblCaption;
-    if (inside(x, y, float(c.Left), float(c.Top), float(c.Width), float(c.Height))) return Part::Caption;
+    if (within(x, y, float(c.Left), float(c.Top), float(c.Width), float(c.Height))) return Part::Caption;
     if (!dropDownCtrl_) return Part::None;
     const SliderTrack& t = parts_.picForm;
     const float tx = x - t.Left, ty = y - t.Top;
-    if (!inside(tx, ty, 0, 0, float(t.Width), float(t.Height))) return Part::None;
+    if (!within(tx, ty, 0, 0, float(t.Width), float(t.Height))) return Part::None;
     const SliderImage& th = parts_.imgSlider;
-    if (inside(tx, ty, th.Left, float(th.Top), float(th.Width), float(th.Height))) return Part::Thumb;
+    if (within(tx, ty, th.Left, float(th.Top), float(th.Width), float(th.Height))) return Part::Thumb;
     return Part::Track;
 }
 
-void ucSlider::mouseDown(int button, int shift, float x, float y) {
-    Control::mouseDown(button, shift, x, y);
+void ucSlider::UserControl_MouseDown(int button, int, float x, float y) {
+    downX_ = x;
+    downY_ = y;
     const SliderTrack& t = parts_.picForm;
     switch (partAt(x, y)) {
         case Part::Thumb: thumbMouseDown(button, x - t.Left - parts_.imgSlider.Left, y - t.Top - parts_.imgSlider.Top); break;
@@ -293,15 +327,13 @@ void ucSlider::mouseDown(int button, int shift, float x, float y) {
     }
 }
 
-void ucSlider::mouseMove(int button, int shift, float x, float y) {
-    Control::mouseMove(button, shift, x, y);
+void ucSlider::UserControl_MouseMove(int button, int, float x, float y) {
     const SliderTrack& t = parts_.picForm;
     if (dragging_ || partAt(x, y) == Part::Thumb)
         thumbMouseMove(button, x - t.Left - parts_.imgSlider.Left, y - t.Top - parts_.imgSlider.Top);
 }
 
-void ucSlider::mouseUp(int button, int shift, float x, float y) {
-    Control::mouseUp(button, shift, x, y);
+void ucSlider::UserControl_MouseUp(int button, int, float x, float y) {
     const SliderTrack& t = parts_.picForm;
     if (dragging_) {
         thumbMouseUp(button, x - t.Left - parts_.imgSlider.Left, y - t.Top - parts_.imgSlider.Top);
@@ -310,9 +342,8 @@ void ucSlider::mouseUp(int button, int shift, float x, float y) {
     if (partAt(x, y) == Part::Track) trackMouseUp(button, x - t.Left, y - t.Top);
 }
 
-void ucSlider::mouseClick(int button, float x, float y) {
-    Control::mouseClick(button, x, y);
-    switch (partAt(x, y)) {
+void ucSlider::UserControl_Click() {
+    switch (partAt(downX_, downY_)) {
         case Part::Image1: image1Click(); break;
         case Part::Image2: image2Click(); break;
         case Part::Caption: captionClick(); break;

@@ -5,17 +5,16 @@
 // Invariant kept by the property procedures: Min < Max, and Min <= Value <= Max after every
 // Value assignment.
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
 #include "controls/slider_parts.h"
-#include "platform/forms/control.h"
+#include "platform/forms/hosting/user_control.h"
 #include "platform/gfx/canvas.h"
 
 namespace qv::controls {
 
-class ucSlider : public forms::Control {
+class ucSlider : public forms::UserControl {
 public:
     static constexpr int kWidth = 2250;
     static constexpr int kUnfoldedHeight = 825;
@@ -24,10 +23,6 @@ public:
     ucSlider(forms::Form& owner, std::string name, int index = -1);
 
     std::string_view kind() const override { return "ucSlider"; }
-    using Control::Height;
-    using Control::Width;
-    void Width(int w) override;
-    void Height(int h) override;
 
     // Properties.
     std::int32_t BarColor() const { return barColor_; }
@@ -59,48 +54,6 @@ public:
     forms::OleColor CapFontColor() const { return parts_.lblCaption.ForeColor; }
     void CapFontColor(forms::OleColor c);
 
-    // Host side: who hears of a property that changed, and the ambient font.
-    std::function<void(std::string_view)> onPropertyChanged;
-    void setAmbientFont(const forms::StdFont& f) { ambientFont_ = f; }
-
-    // A new instance placed on a form (Caption becomes the control's name).
-    void InitProperties();
-    // The persisted properties; Bag offers ReadProperty(key, default) and
-    // WriteProperty(key, value, default).
-    template <class Bag>
-    void ReadProperties(Bag& bag) {
-        DropDownCtrl(bag.ReadProperty("DropDownCtrl", true));
-        Caption(bag.ReadProperty("Caption", std::string()));
-        DisableDropDown(bag.ReadProperty("DisableDropDown", false));
-        Min(bag.ReadProperty("Min", std::int32_t{0}));
-        Max(bag.ReadProperty("Max", std::int32_t{100}));
-        Value(bag.ReadProperty("Value", std::int32_t{0}));
-        Font(bag.ReadProperty("Font", ambientFont_));
-        TickColor(bag.ReadProperty("TickColor", forms::OleColor{0}));
-        BackColor(bag.ReadProperty("BackColor", forms::OleColor{0xC0C0C0}));
-        CapBkgdColor(bag.ReadProperty("CapBkgdColor", forms::OleColor{0xFFFFFF}));
-        CapFontColor(bag.ReadProperty("CapFontColor", forms::OleColor{0}));
-        BarColor(bag.ReadProperty("BarColor", std::int32_t{1}));
-        ValueHide(bag.ReadProperty("ValueHide", true));
-        labelsTakeFont();
-    }
-    template <class Bag>
-    void WriteProperties(Bag& bag) const {
-        bag.WriteProperty("DropDownCtrl", dropDownCtrl_, true);
-        bag.WriteProperty("Caption", caption_, std::string());
-        bag.WriteProperty("DisableDropDown", disableDropDown_, false);
-        bag.WriteProperty("Min", min_, std::int32_t{0});
-        bag.WriteProperty("Max", max_, std::int32_t{100});
-        bag.WriteProperty("Value", value_, std::int32_t{0});
-        bag.WriteProperty("Font", Font(), ambientFont_);
-        bag.WriteProperty("TickColor", tickColor_, forms::OleColor{0});
-        bag.WriteProperty("BackColor", BackColor(), forms::OleColor{0xC0C0C0});
-        bag.WriteProperty("CapBkgdColor", CapBkgdColor(), forms::OleColor{0xFFFFFF});
-        bag.WriteProperty("CapFontColor", CapFontColor(), forms::OleColor{0});
-        bag.WriteProperty("BarColor", std::int32_t{barColor_}, std::int32_t{1});
-        bag.WriteProperty("ValueHide", valueHide_, true);
-    }
-
     // Input on the parts; X and Y in twips within the part. Buttons as forms::MouseButton
     // flags (1 left, 2 right, 4 middle; several while more than one is held).
     void thumbMouseDown(int button, float x, float y);
@@ -112,15 +65,21 @@ public:
     void image1Click();
     void image2Click();
 
-    // Input on the control as a whole (twips within it) goes to the part under the point.
-    void mouseDown(int button, int shift, float x, float y) override;
-    void mouseMove(int button, int shift, float x, float y) override;
-    void mouseUp(int button, int shift, float x, float y) override;
-    void mouseClick(int button, float x, float y) override;
-
     const SliderParts& parts() const { return parts_; }
     // The control drawn at its size, `scale` canvas pixels to a screen pixel.
     gfx::Canvas render(int scale = 1) const;
+
+protected:
+    void UserControl_InitProperties() override;
+    void UserControl_ReadProperties(forms::PropertyBag& bag) override;
+    void UserControl_WriteProperties(forms::PropertyBag& bag) override;
+    void UserControl_Resize() override;
+    void UserControl_Paint() override;
+    // Input on the control goes to the part under the pointer (twips within the control).
+    void UserControl_MouseDown(int button, int shift, float x, float y) override;
+    void UserControl_MouseMove(int button, int shift, float x, float y) override;
+    void UserControl_MouseUp(int button, int shift, float x, float y) override;
+    void UserControl_Click() override;
 
 private:
     enum class Part { None, Caption, Image1, Image2, Thumb, Track };
@@ -130,7 +89,6 @@ private:
     void applyDrop(bool relayout);
     void layout();
     void labelsTakeFont();
-    void propertyChanged(std::string_view name);
     void showBadRange(const std::string& text);
     int trackWidth() const { return parts_.picForm.Width; }
 
@@ -145,7 +103,7 @@ private:
     forms::OleColor tickColor_ = 0;
     std::int16_t barColor_ = 1;
     int margin_ = 130;
-    forms::StdFont ambientFont_;
+    float downX_ = 0, downY_ = 0;  // where the last button went down, for the click
     bool dragging_ = false;  // a button went down on the thumb and is still held
 };
 

@@ -54,15 +54,15 @@ gui::LResult TrayWindowProc(gui::HWnd hWnd, gui::MessageId uMsg, gui::WParam wPa
 }  // namespace mSysTray
 
 cSysTray::cSysTray(forms::Form& owner, std::string name, int index)
-    : Control(owner, std::move(name), index), ws_(&gui::windows()), facePicture_(makeFacePicture()) {
+    : UserControl(owner, std::move(name), index), ws_(&gui::windows()), facePicture_(makeFacePicture()) {
     ws_->registerClass(gui::WindowClass{kWindowClass, {}});
     gui::CreateParams p;
     p.className = kWindowClass;
     p.x = p.y = 0;
     p.width = p.height = kSide / forms::kTwipsPerPixel;
     hwnd_ = ws_->createWindow(p);
-    Control::Width(kSide);
-    Control::Height(kSide);
+    Width(kSide);
+    Height(kSide);
 }
 
 cSysTray::~cSysTray() {
@@ -70,11 +70,30 @@ cSysTray::~cSysTray() {
     if (ws_->isWindow(hwnd_)) ws_->destroyWindow(hwnd_);
 }
 
-void cSysTray::Width(int) { Control::Width(kSide); }
-void cSysTray::Height(int) { Control::Height(kSide); }
+void cSysTray::UserControl_Resize() {
+    if (Width() != kSide) Width(kSide);
+    if (Height() != kSide) Height(kSide);
+}
 
-void cSysTray::propertyChanged(std::string_view name) {
-    if (onPropertyChanged) onPropertyChanged(name);
+void cSysTray::UserControl_Paint() {
+    Cls();
+    hDC().drawPicture(0, 0, facePicture_.get());
+}
+
+void cSysTray::UserControl_Terminate() {
+    if (inTray_) InTray(false);
+}
+
+void cSysTray::UserControl_ReadProperties(forms::PropertyBag& bag) {
+    InTray(bag.ReadProperty("InTray", false));
+    TrayIcon(bag.ReadProperty("TrayIcon", facePicture_));
+    TrayTip(bag.ReadProperty("TrayTip", std::string(kDefaultTip)));
+}
+
+void cSysTray::UserControl_WriteProperties(forms::PropertyBag& bag) {
+    bag.WriteProperty("InTray", inTray_);
+    bag.WriteProperty("TrayIcon", trayIcon_);
+    bag.WriteProperty("TrayTip", trayTip_);
 }
 
 void cSysTray::TrayIcon(const forms::PictureRef& icon) {
@@ -90,7 +109,7 @@ void cSysTray::TrayIcon(const forms::PictureRef& icon) {
     trayIcon_ = icon;
     facePicture_ = icon;
     Refresh();
-    propertyChanged("TrayIcon");
+    PropertyChanged("TrayIcon");
 }
 
 void cSysTray::TrayTip(const std::string& tip) {
@@ -103,12 +122,12 @@ void cSysTray::TrayTip(const std::string& tip) {
         Shell_NotifyIcon(gui::NIM_MODIFY, d);
     }
     trayTip_ = tip;
-    propertyChanged("TrayTip");
+    PropertyChanged("TrayTip");
 }
 
 void cSysTray::InTray(bool show) {
     if (show == inTray_) return;
-    if (show && userMode_) {
+    if (show && Ambient().UserMode) {
         savedProc() = ws_->setWindowProc(hwnd_, &mSysTray::TrayWindowProc);
         ws_->setUserData(hwnd_, reinterpret_cast<std::intptr_t>(this));
         AddIcon(hwnd_, iconId_, trayTip_, trayIcon_);
@@ -120,10 +139,10 @@ void cSysTray::InTray(bool show) {
         added_ = false;
     }
     inTray_ = show;
-    propertyChanged("InTray");
+    PropertyChanged("InTray");
 }
 
-void cSysTray::InitProperties() {
+void cSysTray::UserControl_InitProperties() {
     InTray(false);
     TrayTip(kDefaultTip);
     TrayIcon(facePicture_);

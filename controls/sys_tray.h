@@ -5,12 +5,11 @@
 // to the control. Only one control may be in the tray at a time: the saved window procedure
 // has a single slot for the whole program.
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
-#include "platform/forms/control.h"
 #include "platform/forms/event.h"
+#include "platform/forms/hosting/user_control.h"
 #include "platform/forms/picture.h"
 #include "platform/gui/types.h"
 
@@ -29,7 +28,7 @@ inline constexpr gui::MessageId kTrayCallbackMessage = 0x465;
 gui::LResult TrayWindowProc(gui::HWnd hWnd, gui::MessageId uMsg, gui::WParam wParam, gui::LParam lParam);
 }  // namespace mSysTray
 
-class cSysTray : public forms::Control {
+class cSysTray : public forms::UserControl {
 public:
     static constexpr int kSide = 510;  // twips, width and height
     static constexpr const char* kDefaultTip = "Telnet Server";
@@ -38,17 +37,15 @@ public:
     ~cSysTray() override;
 
     std::string_view kind() const override { return "cSysTray"; }
-    using Control::Width;
-    using Control::Height;
-    void Width(int w) override;
-    void Height(int h) override;
 
     // TrayIcon: only an icon picture is taken; anything else leaves the stored one.
     void TrayIcon(const forms::PictureRef& icon);
     const forms::PictureRef& TrayIcon() const { return trayIcon_; }
-    // TrayTip: also the control's caption.
     void TrayTip(const std::string& tip);
     const std::string& TrayTip() const { return trayTip_; }
+    // The control's caption is its tip.
+    void Caption(const std::string& caption) { TrayTip(caption); }
+    const std::string& Caption() const { return trayTip_; }
     void InTray(bool show);
     bool InTray() const { return inTray_; }
 
@@ -58,47 +55,30 @@ public:
     forms::Event<int&, std::int32_t&> MouseUp;
     forms::Event<int&, std::int32_t&> MouseDblClick;
 
-    // Host side: whether the host runs (true) or designs (false), and who hears of a property
-    // that changed.
-    void setUserMode(bool userMode) { userMode_ = userMode; }
-    bool userMode() const { return userMode_; }
-    std::function<void(std::string_view)> onPropertyChanged;
-
-    // A new instance placed on a form.
-    void InitProperties();
-    // The persisted properties; Bag offers ReadProperty(key, default) and
-    // WriteProperty(key, value, default).
-    template <class Bag>
-    void ReadProperties(Bag& bag) {
-        InTray(bag.ReadProperty("InTray", false));
-        TrayIcon(bag.ReadProperty("TrayIcon", facePicture_));
-        TrayTip(bag.ReadProperty("TrayTip", std::string(kDefaultTip)));
-    }
-    template <class Bag>
-    void WriteProperties(Bag& bag) const {
-        bag.WriteProperty("InTray", inTray_);
-        bag.WriteProperty("TrayIcon", trayIcon_);
-        bag.WriteProperty("TrayTip", trayTip_);
-    }
-
     // What the control shows of itself while designed: the tray icon once one is set.
     const forms::PictureRef& facePicture() const { return facePicture_; }
     gui::HWnd hWnd() const { return hwnd_; }
     bool added() const { return added_; }
+
+protected:
+    void UserControl_InitProperties() override;
+    void UserControl_ReadProperties(forms::PropertyBag& bag) override;
+    void UserControl_WriteProperties(forms::PropertyBag& bag) override;
+    void UserControl_Resize() override;
+    void UserControl_Paint() override;
+    void UserControl_Terminate() override;
 
 private:
     friend gui::LResult mSysTray::TrayWindowProc(gui::HWnd, gui::MessageId, gui::WParam, gui::LParam);
     void TrayCallback(gui::LParam lParam, gui::WParam wParam);
     void AddIcon(gui::HWnd hwnd, std::uint32_t id, const std::string& tip, const forms::PictureRef& icon);
     void DeleteIcon(gui::HWnd hwnd, std::uint32_t id);
-    void propertyChanged(std::string_view name);
 
     gui::WindowSystem* ws_;
     gui::HWnd hwnd_ = 0;
     std::uint32_t iconId_ = 0;
     bool added_ = false;
     bool inTray_ = false;
-    bool userMode_ = true;
     std::string trayTip_;
     forms::PictureRef trayIcon_;
     forms::PictureRef facePicture_;

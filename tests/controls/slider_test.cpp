@@ -14,20 +14,24 @@
 #include "platform/gfx/colour.h"
 #include "platform/gfx/png_io.h"
 #include "platform/gfx/rgba_image.h"
-#include "tests/controls/map_bag.h"
+#include "platform/forms/hosting/property_bag.h"
 
 namespace qv::controls {
 namespace {
-
-using testing::MapBag;
 
 class SliderTest : public ::testing::Test {
 protected:
     SliderTest() {
         forms::setPrompter(&prompter_);
-        slider_.onPropertyChanged = [this](std::string_view n) { changed_.emplace_back(n); };
-        slider_.InitProperties();
-        changed_.clear();
+        slider_.site();
+        seen_ = slider_.changedProperties().size();
+    }
+    // The properties marked changed since the last call.
+    std::vector<std::string> changed() {
+        const auto& all = slider_.changedProperties();
+        std::vector<std::string> out(all.begin() + seen_, all.end());
+        seen_ = all.size();
+        return out;
     }
     ~SliderTest() override { forms::setPrompter(nullptr); }
 
@@ -41,7 +45,7 @@ protected:
     forms::ScriptedPrompter prompter_;
     forms::Form form_{"frmSlider"};
     ucSlider slider_{form_, "ucSlider1"};
-    std::vector<std::string> changed_;
+    std::size_t seen_ = 0;
 };
 
 TEST_F(SliderTest, ValuePlacesTheThumbAndLightsTheSegments) {
@@ -82,7 +86,7 @@ TEST_F(SliderTest, InvalidMinOrMaxShowsItsMessageAndKeepsTheValue) {
         std::string text;
     };
     slider_.Caption("Security Level");
-    changed_.clear();
+    changed();
     const Case cases[] = {
         {true, 100, "Sorry but Min and Max cannot be equal.  Security Level"},
         {true, 150, "Sorry but Min is greater then Max.  Security Level"},
@@ -101,15 +105,17 @@ TEST_F(SliderTest, InvalidMinOrMaxShowsItsMessageAndKeepsTheValue) {
     }
     EXPECT_EQ(slider_.Min(), 0);
     EXPECT_EQ(slider_.Max(), 100);
-    EXPECT_TRUE(changed_.empty());
+    EXPECT_TRUE(changed().empty());
 }
 
 TEST_F(SliderTest, AStoredMinOf100CannotLoadBeforeMax) {
     forms::Form form("frmLoad");
     ucSlider s(form, "ucSlider2");
-    MapBag bag;
-    bag.values = {{"Min", std::int32_t{100}}, {"Max", std::int32_t{200}}, {"Value", std::int32_t{150}}};
-    s.ReadProperties(bag);
+    forms::PropertyBag bag;
+    bag.WriteProperty("Min", std::int32_t{100});
+    bag.WriteProperty("Max", std::int32_t{200});
+    bag.WriteProperty("Value", std::int32_t{150});
+    s.readProperties(bag);
     ASSERT_EQ(prompter_.boxes.size(), 1u);
     EXPECT_EQ(prompter_.boxes[0].text, "Sorry but Min and Max cannot be equal.  ");
     EXPECT_EQ(s.Min(), 0);
@@ -118,11 +124,8 @@ TEST_F(SliderTest, AStoredMinOf100CannotLoadBeforeMax) {
 }
 
 TEST_F(SliderTest, PropertiesRoundTripAndDefaultsAreNotStored) {
-    MapBag fresh;
-    slider_.WriteProperties(fresh);
-    EXPECT_EQ(fresh.writes.size(), 13u);
-    EXPECT_EQ(fresh.values.size(), 1u);  // the caption, which differs from ""
-    EXPECT_TRUE(fresh.has("Caption"));
+    // Only the caption differs from its default ("") in a new control.
+    EXPECT_EQ(slider_.saveProperties().keys(), std::vector<std::string>{"Caption"});
 
     slider_.Max(3);
     slider_.Value(2);
@@ -130,12 +133,11 @@ TEST_F(SliderTest, PropertiesRoundTripAndDefaultsAreNotStored) {
     slider_.ValueHide(false);
     slider_.DropDownCtrl(false);
     slider_.TickColor(0xFF);
-    MapBag bag;
-    slider_.WriteProperties(bag);
+    forms::PropertyBag bag = slider_.saveProperties();
 
     forms::Form form("frmLoad");
     ucSlider copy(form, "ucSlider3");
-    copy.ReadProperties(bag);
+    copy.readProperties(bag);
     EXPECT_EQ(copy.Caption(), "ucSlider1");
     EXPECT_EQ(copy.Max(), 3);
     EXPECT_EQ(copy.Value(), 2);
@@ -150,14 +152,14 @@ TEST_F(SliderTest, PropertiesRoundTripAndDefaultsAreNotStored) {
 
 TEST_F(SliderTest, DraggingTheThumbTakesTheLeftButtonAlone) {
     slider_.Value(50);
-    changed_.clear();
+    changed();
     // X is the pointer within the thumb; half the margin is taken off.
     slider_.thumbMouseDown(forms::kLeftButton, 65, 100);
     EXPECT_TRUE(slider_.parts().lblValue.Visible);
     slider_.thumbMouseMove(forms::kRightButton, 500, 100);
     slider_.thumbMouseMove(forms::kLeftButton | forms::kRightButton, 500, 100);
     EXPECT_EQ(slider_.Value(), 50);
-    EXPECT_TRUE(changed_.empty());
+    EXPECT_TRUE(changed().empty());
 
     slider_.thumbMouseMove(forms::kLeftButton, 65 + 420, 100);  // n = 1470, 1470 / 21 = 70
     EXPECT_EQ(slider_.Value(), 70);
@@ -209,18 +211,25 @@ TEST_F(SliderTest, ClickingTheTrackBelowTheWedgeSetsTheValue) {
 TEST_F(SliderTest, InputOnTheControlReachesThePartUnderThePointer) {
     slider_.Value(0);
     // The thumb sits at track (-3, 405), the track at 225 below the control's top.
-    slider_.mouseDown(forms::kLeftButton, 0, 40, 225 + 500);
-    slider_.mouseMove(forms::kLeftButton, 0, 1115, 225 + 500);  // n = -3 + 1118 - 65 = 1050
+    slider_.mouseDown(forms::kLeftButton, 0, 30, 225 + 495);
+    slider_.mouseMove(forms::kLeftButton, 0, 1125, 225 + 495);  // n = -3 + 1128 - 65 = 1060 -> 1050
     EXPECT_EQ(slider_.Value(), 50);
-    slider_.mouseUp(forms::kLeftButton, 0, 1115, 225 + 500);
+    EXPECT_TRUE(slider_.parts().lblValue.Visible);
+    slider_.mouseUp(forms::kLeftButton, 0, 1125, 225 + 495);
     EXPECT_FALSE(slider_.parts().lblValue.Visible);
 
-    slider_.mouseClick(forms::kLeftButton, 2100, 120);  // the fold arrow
+    auto click = [&](float x, float y) {
+        slider_.mouseDown(forms::kLeftButton, 0, x, y);
+        slider_.mouseUp(forms::kLeftButton, 0, x, y);
+    };
+    click(2100, 120);  // the fold arrow
     EXPECT_FALSE(slider_.DropDownCtrl());
     EXPECT_EQ(slider_.Height(), ucSlider::kFoldedHeight);
-    slider_.mouseClick(forms::kLeftButton, 2100, 120);  // the unfold arrow in its place
+    click(2100, 120);  // the unfold arrow in its place
     EXPECT_TRUE(slider_.DropDownCtrl());
     EXPECT_EQ(slider_.Height(), ucSlider::kUnfoldedHeight);
+    click(600, 120);  // the caption
+    EXPECT_FALSE(slider_.DropDownCtrl());
 }
 
 TEST_F(SliderTest, FoldingByArrowsAndCaption) {
@@ -293,7 +302,7 @@ TEST_F(SliderTest, PicturesOfTheSliderInAFewStates) {
         SCOPED_TRACE(st.file);
         forms::Form form("frmPicture");
         ucSlider s(form, "ucSlider1");
-        s.InitProperties();
+        s.site();
         st.set(s);
         gfx::Canvas canvas = s.render(3);
         ASSERT_EQ(canvas.width(), 450);

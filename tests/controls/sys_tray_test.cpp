@@ -10,12 +10,10 @@
 #include "platform/gfx/picture.h"
 #include "platform/gui/messages.h"
 #include "platform/gui/window_system.h"
-#include "tests/controls/map_bag.h"
+#include "platform/forms/hosting/property_bag.h"
 
 namespace qv::controls {
 namespace {
-
-using testing::MapBag;
 
 struct ShellCall {
     std::uint32_t message;
@@ -44,23 +42,31 @@ protected:
     RecordingShell shell_;
     ScopedTrayShell useShell_{shell_};
     forms::Form form_{"frmTray"};
-    std::vector<std::string> changed_;
+    ~SysTrayTest() override { forms::setAmbientUserMode(true); }
 
     std::unique_ptr<cSysTray> make(bool userMode = true) {
-        auto t = std::make_unique<cSysTray>(form_, "SysTray");
-        t->setUserMode(userMode);
-        t->onPropertyChanged = [this](std::string_view n) { changed_.emplace_back(n); };
-        return t;
+        forms::setAmbientUserMode(userMode);
+        return std::make_unique<cSysTray>(form_, "SysTray");
     }
+    // The properties marked changed since the last call.
+    std::vector<std::string> changed(const cSysTray& t) {
+        const auto& all = t.changedProperties();
+        std::vector<std::string> out(all.begin() + seen_, all.end());
+        seen_ = all.size();
+        return out;
+    }
+    std::size_t seen_ = 0;
     std::optional<gui::TrayIcon> shown(const cSysTray& t) { return ws_.notificationArea().icon(t.hWnd(), 0); }
 };
 
 TEST_F(SysTrayTest, LoadAddsWithCallbackOnlyThenModifiesIconThenTip) {
     auto icon = iconPicture();
-    MapBag bag;
-    bag.values = {{"InTray", true}, {"TrayIcon", icon}, {"TrayTip", std::string("Quarvelin - Status Normal")}};
+    forms::PropertyBag bag;
+    bag.WriteProperty("InTray", true);
+    bag.WriteProperty("TrayIcon", icon);
+    bag.WriteProperty("TrayTip", std::string("Quarvelin - Status Normal"));
     auto t = make();
-    t->ReadProperties(bag);
+    t->readProperties(bag);
 
     ASSERT_EQ(shell_.calls.size(), 3u);
     EXPECT_EQ(shell_.calls[0].message, gui::NIM_ADD);
@@ -89,13 +95,13 @@ TEST_F(SysTrayTest, SettingInTrayToItsValueSendsAndMarksNothing) {
     auto t = make();
     t->InTray(false);
     EXPECT_TRUE(shell_.calls.empty());
-    EXPECT_TRUE(changed_.empty());
+    EXPECT_TRUE(changed(*t).empty());
     t->InTray(true);
-    changed_.clear();
+    changed(*t);
     shell_.calls.clear();
     t->InTray(true);
     EXPECT_TRUE(shell_.calls.empty());
-    EXPECT_TRUE(changed_.empty());
+    EXPECT_TRUE(changed(*t).empty());
 }
 
 TEST_F(SysTrayTest, ValuesSetBeforeTheAddOnlyStoreAndTheAddUsesThem) {
@@ -104,7 +110,7 @@ TEST_F(SysTrayTest, ValuesSetBeforeTheAddOnlyStoreAndTheAddUsesThem) {
     t->TrayTip("Ready");
     t->TrayIcon(icon);
     EXPECT_TRUE(shell_.calls.empty());
-    EXPECT_EQ(changed_, (std::vector<std::string>{"TrayTip", "TrayIcon"}));
+    EXPECT_EQ(changed(*t), (std::vector<std::string>{"TrayTip", "TrayIcon"}));
 
     t->InTray(true);
     ASSERT_EQ(shell_.calls.size(), 1u);
@@ -118,19 +124,20 @@ TEST_F(SysTrayTest, OnlyAnIconIsTakenAsTrayIcon) {
     t->TrayIcon(icon);
     t->InTray(true);
     shell_.calls.clear();
-    changed_.clear();
+    changed(*t);
 
     t->TrayIcon(gfx::Picture::bitmap(gfx::Canvas(32, 32)));
     t->TrayIcon(nullptr);
     EXPECT_EQ(t->TrayIcon(), icon);
     EXPECT_TRUE(shell_.calls.empty());
-    EXPECT_TRUE(changed_.empty());
+    EXPECT_TRUE(changed(*t).empty());
 }
 
 TEST_F(SysTrayTest, ANewInstanceRefusesItsFacePictureAsIcon) {
     auto t = make();
-    t->InitProperties();
+    t->site();
     EXPECT_EQ(t->TrayTip(), "Telnet Server");
+    EXPECT_EQ(t->Caption(), "Telnet Server");
     EXPECT_EQ(t->TrayIcon(), nullptr);
     EXPECT_FALSE(t->InTray());
 }
@@ -208,11 +215,10 @@ TEST_F(SysTrayTest, DesignModeStoresInTrayButAddsNothing) {
     EXPECT_TRUE(shell_.calls.empty());
     EXPECT_FALSE(t->added());
     EXPECT_EQ(ws_.userData(t->hWnd()), 0);
-    EXPECT_EQ(changed_, std::vector<std::string>{"InTray"});
+    EXPECT_EQ(changed(*t), std::vector<std::string>{"InTray"});
 
-    MapBag bag;
-    t->WriteProperties(bag);
-    EXPECT_EQ(bag.writes, (std::vector<std::string>{"InTray", "TrayIcon", "TrayTip"}));
+    forms::PropertyBag bag = t->saveProperties();
+    EXPECT_EQ(bag.keys(), (std::vector<std::string>{"InTray", "TrayIcon", "TrayTip"}));
     EXPECT_TRUE(bag.ReadProperty("InTray", false));
 }
 
@@ -230,6 +236,7 @@ TEST_F(SysTrayTest, DestructionDeletesTheIcon) {
 
 TEST_F(SysTrayTest, SizeStaysAt510Twips) {
     auto t = make();
+    t->site();
     t->Move(0, 0, 2000, 100);
     EXPECT_EQ(t->Width(), 510);
     EXPECT_EQ(t->Height(), 510);
