@@ -1,0 +1,58 @@
+#pragma once
+// WebBrowser: shows a page. Navigate2 takes a local file (a path, "\" or "/" separated, or a
+// "file:" address) or an address on the web; the navigation completes on the loop's next pass.
+// A local page that can be read is shown as its text (tags dropped, entities decoded, blocks
+// on lines of their own) and raises NavigateComplete2 with the address. Anything else — a
+// missing file, or an address on the web, which this program never fetches — shows the
+// browser's own error page, raises NavigateError and is recorded in unreachable().
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/forms/control.h"
+
+namespace qv::forms {
+
+class WebBrowser : public Control {
+public:
+    WebBrowser(Form& f, std::string name, int index = -1);
+    ~WebBrowser() override;
+    std::string_view kind() const override { return "WebBrowser"; }
+
+    void Navigate2(const std::string& url);
+    // The address of the page shown ("" before the first navigation completes).
+    const std::string& LocationURL() const { return location_; }
+    // The page's title, or its address when it has none.
+    const std::string& LocationName() const { return title_; }
+    // True from Navigate2 until the navigation completes.
+    bool Busy() const { return pending_ != 0; }
+    // The text the page shows.
+    const std::string& documentText() const { return text_; }
+    // Every address that could not be reached, in order.
+    const std::vector<std::string>& unreachable() const { return unreachable_; }
+
+    Event<const std::string&> NavigateComplete2;  // URL
+    Event<const std::string&> NavigateError;      // URL
+
+    void formUnloading() override;
+
+private:
+    void complete(const std::string& url, int ticket);
+    std::string location_;
+    std::string title_;
+    std::string text_;
+    std::vector<std::string> unreachable_;
+    int pending_ = 0;
+    int ticket_ = 0;
+    std::shared_ptr<bool> alive_;  // posted work holds a weak reference
+};
+
+// The text a browser shows for an HTML page (Windows-1252 bytes in and out), and its title.
+struct PageText {
+    std::string title;
+    std::string text;
+};
+PageText htmlToText(std::string_view html);
+
+}  // namespace qv::forms
