@@ -1,0 +1,110 @@
+#pragma once
+// A main window over a fresh program folder (with Conf) and a fresh per-user configuration
+// folder, on a fake clock and its own window system, with message boxes answered by a script.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "platform/base/clock.h"
+#include "platform/base/files.h"
+#include "platform/base/program_folder.h"
+#include "platform/forms/form.h"
+#include "platform/forms/msgbox.h"
+#include "platform/forms/runtime.h"
+#include "platform/gui/window_system.h"
+#include "platform/settings/config_folder.h"
+#include "ui/main/frm_main.h"
+
+namespace qv::ui::testing {
+
+// One entry of Conf\config.ini.
+struct Entry {
+    std::string section, key, value;
+};
+
+// Every option the program writes, with ordinary values.
+inline std::vector<Entry> fullConfig() {
+    return {{"Product", "Version", "1.3"},          {"Level", "Security", "2"},
+            {"Windows", "Startup", "0"},            {"Windows", "Update", "0"},
+            {"Windows", "Sound", "1"},              {"Windows", "Logging", "1"},
+            {"Windows", "Alert", "1"},              {"Permission", "Allow", "0"},
+            {"Permission", "Block", "0"},           {"Permission", "Accept", "1"},
+            {"Filter", "Remote_address", "1"},      {"Filter", "Remote_port", "1"},
+            {"Filter", "Local_port", "1"}};
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest()
+        : root_(std::filesystem::temp_directory_path() /
+                ("qv_ui_main_" + std::to_string(::getpid()) + "_" + testName())),
+          previousFolder_(base::programFolder()) {
+        std::filesystem::remove_all(root_);
+        std::filesystem::create_directories(root_ / "program" / "Conf");
+        std::filesystem::create_directories(root_ / "config");
+        base::setProgramFolder((root_ / "program").string());
+        configHome_.emplace((root_ / "config").string());
+        forms::setDesignFolder(QV_SOURCE_DIR "/assets/Forms");
+        forms::setPrompter(&prompter_);
+        reload();
+    }
+    ~MainWindowTest() override {
+        form_.reset();
+        forms::resetRuntime();
+        forms::setPrompter(nullptr);
+        configHome_.reset();
+        base::setProgramFolder(previousFolder_);
+        std::filesystem::remove_all(root_);
+    }
+
+    // A fresh main window, loaded from its design (options not read).
+    void reload() {
+        form_.reset();
+        form_ = std::make_unique<frmMain>();
+        forms::Load(*form_);
+    }
+    static std::string testName() {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        return std::string(info->test_suite_name()) + "_" + info->name();
+    }
+    std::string configFile() const { return (root_ / "program" / "Conf" / "config.ini").string(); }
+    // Writes the entries as an INI file, sections in first-seen order.
+    void writeConfig(const std::vector<Entry>& entries) const {
+        std::vector<std::string> order;
+        std::map<std::string, std::string> body;
+        for (const auto& e : entries) {
+            if (!body.count(e.section)) order.push_back(e.section);
+            body[e.section] += e.key + "=" + e.value + "\r\n";
+        }
+        std::string text;
+        for (const auto& s : order) text += "[" + s + "]\r\n" + body[s];
+        ASSERT_TRUE(base::writeFileAtomic(configFile(), text));
+    }
+    // The full config with some entries replaced (value "<none>" leaves the entry out).
+    static std::vector<Entry> configWith(const std::vector<Entry>& changes) {
+        std::vector<Entry> out;
+        for (auto e : fullConfig()) {
+            for (const auto& c : changes)
+                if (c.section == e.section && c.key == e.key) e.value = c.value;
+            if (e.value != "<none>") out.push_back(e);
+        }
+        return out;
+    }
+
+    std::filesystem::path root_;
+    std::string previousFolder_;
+    std::optional<settings::ScopedConfigHome> configHome_;
+    base::FakeClock clock_;
+    base::ScopedClock useClock_{clock_};
+    gui::WindowSystem ws_;
+    gui::ScopedWindowSystem useWindows_{ws_};
+    forms::ScriptedPrompter prompter_;
+    std::unique_ptr<frmMain> form_;
+};
+
+}  // namespace qv::ui::testing
