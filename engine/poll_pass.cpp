@@ -1,6 +1,7 @@
 #include "engine/poll_pass.h"
 
 #include <string>
+#include <unordered_map>
 
 #include "engine/alert_windows.h"
 #include "engine/engine_alerts.h"
@@ -8,6 +9,7 @@
 #include "engine/main_window.h"
 #include "engine/netstat_parser.h"
 #include "engine/netstat_runner.h"
+#include "engine/pass_rules.h"
 #include "engine/process_control.h"
 #include "engine/rule_action.h"
 #include "engine/stores.h"
@@ -28,14 +30,6 @@ namespace {
 // name the same separator.
 std::string updaterPath() { return base::nativePath(base::programFolder() + "\\Updates\\update.exe"); }
 
-std::string readRule(const std::string& appPath) {
-    cINI& store = RuleStore();
-    store.Section("RULES");
-    store.Key(appPath);
-    store.Default("0");
-    return store.Value();
-}
-
 void logAndCount(const ConnectionRecord& r, TrafficCounts& counts) {
     if (r.RemotePort != r.LocalPort || r.LocalPort.empty()) {
         LogTraffic("Outbound", r.AppPath + " sent traffic to " + r.RemoteAddress + " on port " + r.RemotePort + ".");
@@ -49,7 +43,7 @@ void logAndCount(const ConnectionRecord& r, TrafficCounts& counts) {
 
 // Decides one connection by the permission boxes and its rule. False when the pass leaves its
 // loop here ("Allow all for connection").
-bool decide(int i, const ConnectionRecord& r, TrafficCounts& counts, const std::string& updater) {
+bool decide(int i, const ConnectionRecord& r, TrafficCounts& counts, const std::string& updater, PassRules& rules) {
     MainWindow& w = mainWindow();
     logAndCount(r, counts);
     if (w.Check1() == 1) return false;
@@ -58,7 +52,7 @@ bool decide(int i, const ConnectionRecord& r, TrafficCounts& counts, const std::
         KillConnection(i, r.AppPath);
         return true;
     }
-    switch (RuleActionOf(readRule(r.AppPath))) {
+    switch (RuleActionOf(rules.rule(r.AppPath))) {
         case RuleAction::Ask:
             if (alertWindows().blockAllVisible()) {
                 KillConnection(i, r.AppPath);
@@ -92,7 +86,7 @@ void showTrayStatus(const TrafficCounts& now, const TrafficCounts& before) {
 
 // The application list and counters of the visible main window; Block and Terminate rules are
 // enforced once more on the way.
-void refillMainWindow(const TrafficCounts& counts) {
+void refillMainWindow(const TrafficCounts& counts, PassRules& rules) {
     MainWindow& w = mainWindow();
     w.lvFirewallClear();
     w.setLblIncoming(std::to_string(counts.Incoming));
@@ -104,18 +98,27 @@ void refillMainWindow(const TrafficCounts& counts) {
     SaveSetting(kSettingsApp, "graph", "in", std::to_string(counts.Incoming));
     SaveSetting(kSettingsApp, "graph", "block", std::to_string(counts.Blocked));
 
+    // Stamps and version texts by application: the same for every connection of it in one refill.
+    std::unordered_map<std::string, AppListItem> seen;
     for (int i = 0; i < Connections().count(); ++i) {
         const ConnectionRecord r = Connections()[i];
-        CheckAppStamp(r.AppPath);
+        auto known = seen.find(r.AppPath);
+        if (known == seen.end()) {
+            CheckAppStamp(r.AppPath);
+            AppListItem first;
+            if (!r.AppPath.empty()) {
+                first.description = GetFileDescription(r.AppPath);
+                if (first.description.empty()) first.description = "(No Application Name)";
+                first.version = GetFileVersion(r.AppPath);
+                first.path = r.AppPath;
+            }
+            known = seen.emplace(r.AppPath, std::move(first)).first;
+        }
         if (r.AppPath.empty()) continue;
-        AppListItem item;
-        item.description = GetFileDescription(r.AppPath);
-        if (item.description.empty()) item.description = "(No Application Name)";
-        item.version = GetFileVersion(r.AppPath);
-        item.path = r.AppPath;
+        AppListItem item = known->second;
         item.tag = i;
         int position = w.lvFirewallAdd(item);
-        switch (RuleActionOf(readRule(r.AppPath))) {
+        switch (RuleActionOf(rules.rule(r.AppPath))) {
             case RuleAction::Block:
                 KillConnection(i, r.AppPath);
                 break;
@@ -145,10 +148,11 @@ void fullPass() {
     s.previous = s.completed;
     s.counts = TrafficCounts{};
     const std::string updater = updaterPath();
+    PassRules rules;
     for (int i = 0; i < Connections().count(); ++i) {
         // A copy: the steps below may let window messages run.
         const ConnectionRecord r = Connections()[i];
-        bool goOn = decide(i, r, s.counts, updater);
+        bool goOn = decide(i, r, s.counts, updater, rules);
         if (!goOn) break;
         DoEvents();
         if (s.rerun) return;
@@ -156,7 +160,7 @@ void fullPass() {
 
     showTrayStatus(s.counts, s.previous);
     RuleStore().Path(RuleStorePath());
-    if (mainWindow().Visible()) refillMainWindow(s.counts);
+    if (mainWindow().Visible()) refillMainWindow(s.counts, rules);
     mainWindow().enableTimer2();
     s.completed = s.counts;
 }
@@ -195,6 +199,7 @@ void PollConnections(bool force) {
         return;
     }
     RunningPass running(s);
+    LogFilesHeld logs;
     do {
         s.rerun = false;
         fullPass();

@@ -300,6 +300,21 @@ TEST_F(PollPassTest, PassAskedForDuringAPassStartsItOverInsteadOfNesting) {
     EXPECT_EQ(pollState().previous, TrafficCounts{});
 }
 
+TEST_F(PollPassTest, RuleStoredWhileThePassRunsHoldsForTheRestOfIt) {
+    addApp(300, "C:\\Apps\\mail.exe");
+    setRule("C:\\Apps\\mail.exe", "2");
+    connect(300, 1044, 9, 110);
+    connect(300, 1045, 9, 995);
+    // After the first connection a window stores Block without asking for a pass.
+    setDoEventsHandler([&] {
+        if (trafficLog().size() == 1) setRule("C:\\Apps\\mail.exe", "1");
+    });
+    PollConnections(false);
+    EXPECT_FALSE(closed(row(1044, 9, 110)));
+    EXPECT_TRUE(closed(row(1045, 9, 995)));
+    EXPECT_EQ(pollState().counts, (TrafficCounts{0, 2, 1}));
+}
+
 TEST_F(PollPassTest, BlockAllNoticeRestoresTheTipItFound) {
     ASSERT_EQ(window.trayTip, "Quarvelin - Status Normal");
     std::string kept = BlockAllNoticeLoad();
