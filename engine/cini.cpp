@@ -9,7 +9,14 @@ namespace qv::engine {
 namespace {
 constexpr std::size_t kValueBuffer = 1024;
 constexpr std::size_t kSectionBuffer = 255;
+
+uint64_t& writes() {
+    static uint64_t n = 0;
+    return n;
+}
 }  // namespace
+
+uint64_t cINI::WriteCount() { return writes(); }
 
 std::string cINI::Value() const {
     std::string out;
@@ -20,14 +27,17 @@ std::string cINI::Value() const {
 void cINI::Value(std::string_view text) {
     std::string clean(text);
     clean.erase(std::remove(clean.begin(), clean.end(), '\0'), clean.end());
+    ++writes();
     lastReturnCode_ = static_cast<int32_t>(settings::WritePrivateProfileString(section_, key_, clean, path_));
 }
 
 void cINI::DeleteValue() {
+    ++writes();
     lastReturnCode_ = static_cast<int32_t>(settings::WritePrivateProfileString(section_, key_, "", path_));
 }
 
 void cINI::DeleteSection() {
+    ++writes();
     lastReturnCode_ =
         static_cast<int32_t>(settings::WritePrivateProfileString(section_, std::nullopt, "0", path_));
 }
@@ -39,6 +49,7 @@ std::string cINI::INISection() const {
 }
 
 void cINI::INISection(std::string_view text) {
+    ++writes();
     lastReturnCode_ =
         static_cast<int32_t>(settings::WritePrivateProfileString(section_, std::nullopt, text, path_));
 }

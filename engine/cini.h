@@ -38,6 +38,10 @@ public:
     // Removes the section; the text is not stored.
     void INISection(std::string_view text);
 
+    // How many writes all objects of the class have made in this run: a reader that keeps values
+    // between reads knows they may be stale when this has moved.
+    static uint64_t WriteCount();
+
 private:
     std::string path_;
     std::string key_;

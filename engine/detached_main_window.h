@@ -27,6 +27,7 @@ public:
     void setUcSlider1Value(std::string_view v) override { ucSlider1 = v; }
     void setUcSlider2Value(std::string_view v) override { ucSlider2 = v; }
 
+    std::string TrayTip() const override { return trayTip; }
     void setTrayTip(std::string_view tip) override { trayTip = tip; }
     void setTrayIcon(int image) override { trayIcon = image; }
     void enableTimer2() override { timer2Enabled = true; }

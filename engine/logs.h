@@ -19,4 +19,15 @@ std::string TrafficLogPath();
 void LogSecurity(std::string_view severity, std::string_view text);
 void LogTraffic(std::string_view type, std::string_view text);
 
+// While an object of this class lives, the day's log files stay open between lines instead of
+// being opened and closed for each one. Every line is still written out at once, so a reader sees
+// it; a new day's file is opened when the date changes. The poll pass holds one while it runs.
+class LogFilesHeld {
+public:
+    LogFilesHeld();
+    ~LogFilesHeld();
+    LogFilesHeld(const LogFilesHeld&) = delete;
+    LogFilesHeld& operator=(const LogFilesHeld&) = delete;
+};
+
 }  // namespace qv::engine

@@ -53,6 +53,7 @@ public:
     virtual void setUcSlider2Value(std::string_view value) = 0;
 
     // The notification-area icon: its tip, and its picture by 1-based index into `ilTray`.
+    virtual std::string TrayTip() const = 0;
     virtual void setTrayTip(std::string_view tip) = 0;
     virtual void setTrayIcon(int ilTrayImage) = 0;
     // Arms `Timer2`, which restores the resting tray icon.

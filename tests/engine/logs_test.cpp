@@ -59,6 +59,41 @@ TEST_F(LogsTest, UnwritableLogIsPassedOver) {
     EXPECT_EQ(base::readFile(dir / "Logs"), "not a folder");
 }
 
+TEST_F(LogsTest, HeldFilesShowEachLineAtOnceAndFollowTheDate) {
+    {
+        LogFilesHeld held;
+        LogTraffic("Outbound", "one");
+        EXPECT_EQ(base::readFile(dir / "Logs/traffic_12_10_2026.log"), "[3:04:05 PM] Outbound - one\r\n");
+        clock.setNow(base::DateTime{2026, 12, 11, 0, 0, 1, 0});
+        LogTraffic("Outbound", "two");
+        LogSecurity("Low", "three");
+        EXPECT_EQ(base::readFile(dir / "Logs/traffic_12_11_2026.log"), "[12:00:01 AM] Outbound - two\r\n");
+        EXPECT_EQ(base::readFile(dir / "Logs/security_12_11_2026.log"), "[12:00:01 AM] Low - three\r\n");
+        // Logging switched off while held: nothing more is written.
+        window.check8 = 0;
+        LogTraffic("Outbound", "lost");
+    }
+    window.check8 = 1;
+    LogTraffic("Outbound", "four");
+    EXPECT_EQ(base::readFile(dir / "Logs/traffic_12_11_2026.log"),
+              "[12:00:01 AM] Outbound - two\r\n[12:00:01 AM] Outbound - four\r\n");
+    EXPECT_EQ(base::readFile(dir / "Logs/traffic_12_10_2026.log"), "[3:04:05 PM] Outbound - one\r\n");
+}
+
+TEST_F(LogsTest, HeldFileThatCannotBeOpenedLosesOnlyItsLines) {
+    ASSERT_TRUE(base::writeFileAtomic(dir / "Logs", "not a folder"));
+    {
+        LogFilesHeld held;
+        LogSecurity("Low", "lost");
+        LogSecurity("Low", "lost too");
+    }
+    EXPECT_EQ(base::readFile(dir / "Logs"), "not a folder");
+    ASSERT_TRUE(base::removeFile(dir / "Logs"));
+    LogFilesHeld held;
+    LogSecurity("Low", "kept");
+    EXPECT_EQ(base::readFile(dir / "Logs/security_12_10_2026.log"), "[3:04:05 PM] Low - kept\r\n");
+}
+
 TEST_F(LogsTest, PortLogSkipsARowWithTheSameHostLocalPortAndStatus) {
     AddPortLog("10.0.0.9", "445", "1044", "Blocked Address", "3:04:05 PM", false);
     AddPortLog("10.0.0.9", "445", "2000", "Blocked Address", "3:05:00 PM", false);   // same key
