@@ -26,6 +26,7 @@ public:
     void setUcSlider1Value(std::string_view value) override { f_.ucSlider1.Value(value); }
     void setUcSlider2Value(std::string_view value) override { f_.ucSlider2.Value(value); }
 
+    std::string TrayTip() const override { return f_.SysTray.TrayTip(); }
     void setTrayTip(std::string_view tip) override { f_.SysTray.TrayTip(std::string(tip)); }
     void setTrayIcon(int ilTrayImage) override;
     void enableTimer2() override { f_.Timer2.Enabled(true); }
