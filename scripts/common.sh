@@ -1,7 +1,7 @@
 # Shared by ./run and ./test: install what is missing, configure and build.
 set -euo pipefail
 QV_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-JOBS=$(nproc 2>/dev/null || echo 4)
+JOBS=${JOBS:-$(nproc 2>/dev/null || echo 4)}
 
 qv_install_packages() {
   local missing=()
