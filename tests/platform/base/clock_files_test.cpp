@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <ctime>
 #include <filesystem>
 
 #include "platform/base/clock.h"
@@ -79,6 +83,54 @@ TEST_F(FilesTest, AtomicWriteInterruptedBeforeRenameKeepsTheOldFile) {
     EXPECT_TRUE(writeFileAtomic(p, "new content"));
     EXPECT_EQ(*readFile(p), "new content");
     EXPECT_FALSE(writeFileAtomic(path("missing/folder.ini"), "x"));
+}
+
+TEST_F(FilesTest, LastModifiedDateAndTimeAsTheDesktopShowsThem) {
+    const std::string p = path("Firewall.qvl");
+    ASSERT_TRUE(writeFileAtomic(p, "[RULES]\r\n"));
+    // Stamp the file with a known local time: 10 December 2026, 3:04:05 PM.
+    std::tm tm{};
+    tm.tm_year = 2026 - 1900;
+    tm.tm_mon = 11;
+    tm.tm_mday = 10;
+    tm.tm_hour = 15;
+    tm.tm_min = 4;
+    tm.tm_sec = 5;
+    tm.tm_isdst = -1;
+    const timespec times[2] = {{std::mktime(&tm), 0}, {std::mktime(&tm), 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, p.c_str(), times, 0), 0);
+    EXPECT_EQ(FileDateTimeText(p), "12/10/2026 3:04:05 PM");
+    const std::string winPath = dir_.string() + "\\Firewall.qvl";
+    EXPECT_EQ(FileDateTimeText(winPath), "12/10/2026 3:04:05 PM");
+    EXPECT_EQ(fileModified(p), (DateTime{2026, 12, 10, 15, 4, 5, 0}));
+    EXPECT_FALSE(fileModified(path("none")).has_value());
+}
+
+TEST_F(FilesTest, FoldersAndFilesAreMadeAndRemoved) {
+    EXPECT_FALSE(makeDir(path("a/b")));  // one level only
+    EXPECT_TRUE(makeDirs(path("a\\b\\c")));
+    EXPECT_TRUE(dirExists(path("a/b/c")));
+    EXPECT_TRUE(makeDirs(path("a/b/c")));  // all there already
+    ASSERT_TRUE(writeFileAtomic(path("a/b/c/f.txt"), "x"));
+    EXPECT_FALSE(removeDir(path("a/b/c")));   // not empty
+    EXPECT_FALSE(removeFile(path("a/b/c")));  // a folder is not a file
+    EXPECT_TRUE(removeFile(path("a\\b\\c\\f.txt")));
+    EXPECT_FALSE(removeFile(path("a/b/c/f.txt")));
+    EXPECT_TRUE(removeDir(path("a/b/c")));
+    EXPECT_FALSE(dirExists(path("a/b/c")));
+    EXPECT_FALSE(readFile(path("a/b/c/f.txt")).has_value());
+    EXPECT_FALSE(fileLength(path("a/b")).has_value());  // a folder has no length
+    EXPECT_FALSE(readFile(path("a")).has_value());
+    // A whole-file write replaces what was there and leaves no temporary file beside it.
+    ASSERT_TRUE(writeFileAtomic(path("a/s.ini"), "first, longer content"));
+    ASSERT_TRUE(writeFileAtomic(path("a/s.ini"), "second"));
+    EXPECT_EQ(*readFile(path("a/s.ini")), "second");
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir_ / "a")) ++entries;
+    EXPECT_EQ(entries, 2);  // b and s.ini
+    EXPECT_TRUE(renameFile(path("a/s.ini"), path("a/t.ini")));
+    EXPECT_TRUE(fileExists(path("a/t.ini")));
+    EXPECT_FALSE(pathExists(path("a/s.ini")));
 }
 
 TEST_F(FilesTest, ProgramFolderJoinsRelativePaths) {

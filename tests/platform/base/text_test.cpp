@@ -26,10 +26,11 @@ TEST(Text, OneBasedPositionsAndNotFoundIsZero) {
 TEST(Text, SplitReplaceTrimCase) {
     EXPECT_EQ(Split("a,,b", ","), (std::vector<std::string>{"a", "", "b"}));
     EXPECT_TRUE(Split("", ",").empty());
-    EXPECT_EQ(Split("a\0b"
-                    "\0",
-                    std::string_view("\0", 1)),
-              (std::vector<std::string>{"a"}));
+    // A key list as the profile functions give it: every name followed by a NUL.
+    using namespace std::string_view_literals;
+    EXPECT_EQ(Split("/bin/a\0/bin/b\0"sv, "\0"sv), (std::vector<std::string>{"/bin/a", "/bin/b", ""}));
+    EXPECT_EQ(Split("one", ""), (std::vector<std::string>{"one"}));
+    EXPECT_EQ(Split("a b"), (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(Replace("a/b/c", "/", "_"), "a_b_c");
     EXPECT_EQ(Replace("aaa", "aa", "b"), "ba");
     EXPECT_EQ(Trim("  x y  "), "x y");

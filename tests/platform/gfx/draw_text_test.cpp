@@ -140,6 +140,28 @@ TEST_F(DrawTextTest, AnAmpersandUnderlinesTheNextCharacterAndTwoShowOne) {
     EXPECT_EQ(draw("OK&", box, dt::kSingleLine), plain);                  // a lone last "&" shows nothing
 }
 
+// Right-to-left reading keeps a run of letters in its order and moves the blanks and
+// punctuation at its ends to the other side, as a right-to-left desktop shows them.
+TEST_F(DrawTextTest, RightToLeftReadingMovesEndPunctuationToTheOtherSide) {
+    struct Case {
+        const char* text;
+        const char* shown;
+    } cases[] = {
+        {"Allow?", "?Allow"},
+        {"Block all:", ":Block all"},
+        {"1. Ask!", "!1. Ask"},
+        {"- Trust -", "- Trust -"},
+        {"...", "..."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(draw(c.text, box, dt::kSingleLine | dt::kRtlReading), draw(c.shown, box, dt::kSingleLine))
+            << c.text;
+    }
+    // Alignment is applied to the reordered line as to any other.
+    EXPECT_EQ(draw("Allow?", box, dt::kSingleLine | dt::kRight | dt::kRtlReading),
+              draw("?Allow", box, dt::kSingleLine | dt::kRight));
+}
+
 TEST_F(DrawTextTest, NothingIsDrawnOutsideTheRectangleUnlessNoClip) {
     const Rect small{20, 10, 40, 20};
     const Ink clipped = draw("Firewall Graphical Statistic", small, dt::kSingleLine);
