@@ -14,8 +14,19 @@ qv_install_packages() {
   done < "$QV_ROOT/packages.txt"
   if ((${#missing[@]})); then
     echo "Installing: ${missing[*]}"
+    if ! command -v apt-get >/dev/null; then
+      echo "These Debian packages are missing and apt-get is not available: ${missing[*]}" >&2
+      exit 1
+    fi
     local sudo=""
-    [[ $(id -u) -ne 0 ]] && sudo="sudo"
+    if [[ $(id -u) -ne 0 ]]; then
+      if ! command -v sudo >/dev/null; then
+        echo "These Debian packages are missing: ${missing[*]}" >&2
+        echo "Install them as root (apt-get install ${missing[*]}), or install sudo, and run again." >&2
+        exit 1
+      fi
+      sudo="sudo"
+    fi
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
   fi

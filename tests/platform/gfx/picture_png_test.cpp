@@ -3,6 +3,9 @@
 #include <filesystem>
 #include <string>
 
+#include <unistd.h>
+
+#include "platform/base/files.h"
 #include "platform/gfx/device_context.h"
 #include "platform/gfx/dib_reader.h"
 #include "platform/gfx/picture.h"
@@ -96,4 +99,50 @@ TEST(Picture, RegionDataCarriedInPixelsComesBackAsTheRegion) {
     const auto back = regionFromData(bits);
     ASSERT_TRUE(back);
     EXPECT_EQ(*back, shape);
+}
+
+// A 2 by 2 PNG with an alpha channel: red opaque, green clear, blue at alpha 200, black at 100.
+TEST(Picture, PngAssetWithAlphaLoadsAsAnIconWhoseMaskIsItsClearPixels) {
+    const uint8_t png[] = {
+        0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0x00, 0x00, 0x00, 0x0d, 0x49, 0x48, 0x44, 0x52,
+        0x00, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00, 0x02, 0x08, 0x06, 0x00, 0x00, 0x00, 0x72, 0xb6, 0x0d,
+        0x24, 0x00, 0x00, 0x00, 0x15, 0x49, 0x44, 0x41, 0x54, 0x78, 0xda, 0x63, 0xf8, 0xcf, 0xc0, 0xf0,
+        0x1f, 0x08, 0x41, 0xe0, 0xff, 0x09, 0x20, 0x91, 0x02, 0x00, 0x35, 0x2d, 0x05, 0x29, 0xec, 0xf2,
+        0x62, 0x09, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4e, 0x44, 0xae, 0x42, 0x60, 0x82};
+    const std::string path =
+        (std::filesystem::temp_directory_path() / ("qv_gfx_alpha_" + std::to_string(::getpid()) + ".png")).string();
+    ASSERT_TRUE(qv::base::writeFileAtomic(path, std::string_view(reinterpret_cast<const char*>(png), sizeof png)));
+    const PicturePtr icon = loadIcon(path);
+    const PicturePtr bitmap = loadPicture(path);
+    std::filesystem::remove(path);
+
+    ASSERT_TRUE(icon);
+    EXPECT_EQ(icon->type(), PictureType::Icon);
+    EXPECT_EQ(icon->width(), 2);
+    EXPECT_EQ(icon->height(), 2);
+    ASSERT_NE(icon->mask(), nullptr);
+    struct Case {
+        int x, y;
+        Colour mask, image;
+    } cases[] = {{0, 0, 0, rgb(255, 0, 0)},
+                 {1, 0, 0xFFFFFF, 0},  // clear: transparent, and black under the mask
+                 {0, 1, 0, rgb(0, 0, 255)},
+                 {1, 1, 0xFFFFFF, 0}};  // less than half opaque counts as clear
+    for (const auto& c : cases) {
+        EXPECT_EQ(icon->mask()->pixel(c.x, c.y), c.mask) << c.x << "," << c.y;
+        EXPECT_EQ(icon->image().pixel(c.x, c.y), c.image) << c.x << "," << c.y;
+    }
+    Canvas dst(2, 2, rgb(0, 200, 0));
+    DeviceContext dc(dst);
+    dc.drawIcon(0, 0, icon.get());
+    EXPECT_EQ(dst.pixel(0, 0), rgb(255, 0, 0));
+    EXPECT_EQ(dst.pixel(1, 0), rgb(0, 200, 0));
+    EXPECT_EQ(dst.pixel(1, 1), rgb(0, 200, 0));
+
+    // Loaded as a picture, the same file is a bitmap of its colours.
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(bitmap->type(), PictureType::Bitmap);
+    EXPECT_EQ(bitmap->mask(), nullptr);
+    EXPECT_EQ(bitmap->image().pixel(0, 1), rgb(0, 0, 255));
+    EXPECT_EQ(loadIcon(path), nullptr);  // gone
 }

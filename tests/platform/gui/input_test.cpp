@@ -154,6 +154,30 @@ TEST_F(InputTest, DoubleClickSequence) {
     }
 }
 
+// The wheel goes to the focus window, or without one to the window under the pointer, with
+// the signed delta in the high word and the pointer in screen coordinates.
+TEST_F(InputTest, WheelTurnsReachTheFocusOrTheWindowUnderThePointer) {
+    HWnd form = top(100, 100, 200, 200);
+    HWnd slider = child(form, 10, 10, 50, 20, WS_VISIBLE | WS_TABSTOP);
+    HWnd list = child(form, 10, 50, 50, 50);
+    moveTo(120, 160);
+    EXPECT_EQ(ws_.cursorPos(), (Point{120, 160}));
+    ws_.mouseWheel(-WHEEL_DELTA);
+    ws_.doEvents();
+    auto turns = seenOf(list, WM_MOUSEWHEEL);
+    ASSERT_EQ(turns.size(), 1u);
+    EXPECT_EQ(static_cast<std::int16_t>(hiWord(turns[0].w)), -WHEEL_DELTA);
+    EXPECT_EQ(xOf(turns[0].l), 120);
+    EXPECT_EQ(yOf(turns[0].l), 160);
+    ws_.setFocus(slider);
+    ws_.mouseWheel(2 * WHEEL_DELTA);
+    ws_.doEvents();
+    turns = seenOf(slider, WM_MOUSEWHEEL);
+    ASSERT_EQ(turns.size(), 1u);
+    EXPECT_EQ(static_cast<std::int16_t>(hiWord(turns[0].w)), 2 * WHEEL_DELTA);
+    EXPECT_EQ(seenOf(list, WM_MOUSEWHEEL).size(), 1u);
+}
+
 TEST_F(InputTest, FocusTabOrderAndKeys) {
     HWnd form = top(0, 0, 200, 200);
     HWnd first = child(form, 0, 0, 10, 10, WS_VISIBLE | WS_TABSTOP);
