@@ -45,12 +45,16 @@ void TimerQueue::killWindow(HWnd hwnd) {
     });
 }
 
+bool TimerQueue::running(const Entry& e) const {
+    return std::find(running_.begin(), running_.end(), std::make_pair(e.hwnd, e.id)) != running_.end();
+}
+
 bool TimerQueue::exists(HWnd hwnd, std::uintptr_t id) const { return find(hwnd, id) != nullptr; }
 
 std::optional<std::int64_t> TimerQueue::nextDue() const {
     std::optional<std::int64_t> best;
     for (const auto& e : entries_) {
-        if (e->period <= 0 || e->running) continue;
+        if (e->period <= 0 || running(*e)) continue;
         if (!best || e->due < *best) best = e->due;
     }
     return best;
@@ -59,7 +63,7 @@ std::optional<std::int64_t> TimerQueue::nextDue() const {
 int TimerQueue::fireDue(std::int64_t now, const Deliver& deliver) {
     std::vector<std::shared_ptr<Entry>> due;
     for (const auto& e : entries_) {
-        if (e->period > 0 && !e->running && e->due <= now) due.push_back(e);
+        if (e->period > 0 && !running(*e) && e->due <= now) due.push_back(e);
     }
     std::sort(due.begin(), due.end(), [](const auto& a, const auto& b) {
         return a->due != b->due ? a->due < b->due : a->serial < b->serial;
@@ -67,13 +71,18 @@ int TimerQueue::fireDue(std::int64_t now, const Deliver& deliver) {
     int fired = 0;
     for (const auto& e : due) {
         // An earlier handler may have killed, restarted or entered this timer.
-        if (e->killed || e->running || e->period <= 0 || e->due > now) continue;
+        if (e->killed || running(*e) || e->period <= 0 || e->due > now) continue;
         // Fires that fell behind collapse into this one; the phase stays.
         e->due += e->period * ((now - e->due) / e->period + 1);
-        e->running = true;
+        const auto key = std::make_pair(e->hwnd, e->id);
+        running_.push_back(key);
         TimerProc proc = e->proc;  // the handler may replace the entry's procedure
+        struct Done {
+            std::vector<std::pair<HWnd, std::uintptr_t>>& list;
+            std::pair<HWnd, std::uintptr_t> key;
+            ~Done() { list.erase(std::find(list.begin(), list.end(), key)); }
+        } done{running_, key};
         deliver(e->hwnd, e->id, proc);
-        e->running = false;
         ++fired;
     }
     return fired;

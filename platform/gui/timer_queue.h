@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/gui/types.h"
@@ -22,7 +23,8 @@ public:
 
     // Starts a timer, or restarts an existing one (same window and id) with the new interval
     // and procedure; its first fire is one period after now. A timer restarted from inside its
-    // own handler still counts as running until that handler returns.
+    // own handler, or killed and set again there, still counts as running until that handler
+    // returns.
     void set(HWnd hwnd, std::uintptr_t id, std::uint32_t intervalMs, std::int64_t now,
              bool realClock, TimerProc proc);
     bool kill(HWnd hwnd, std::uintptr_t id);
@@ -44,13 +46,17 @@ private:
         std::int64_t period = 0;  // 0: never fires
         std::int64_t due = 0;
         std::uint64_t serial = 0;
-        bool running = false;
         bool killed = false;
         TimerProc proc;
     };
     std::shared_ptr<Entry> find(HWnd hwnd, std::uintptr_t id) const;
+    // Whether a handler of the timer (window and id) is running now.
+    bool running(const Entry& e) const;
 
     std::vector<std::shared_ptr<Entry>> entries_;
+    // The timers whose handlers run now, innermost last. Kept by window and id, not by entry,
+    // so that a timer killed and set again inside its handler is still seen as running.
+    std::vector<std::pair<HWnd, std::uintptr_t>> running_;
     std::uint64_t nextSerial_ = 1;
 };
 

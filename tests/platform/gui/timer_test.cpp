@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -76,6 +78,39 @@ TEST_F(TimerTest, TimerHandlerIsNotReenteredWhileItRuns) {
     ws_.doEvents();
     EXPECT_EQ(fires, 2);
     EXPECT_EQ(maxDepth, 1);
+}
+
+// A handler that stops its timer and starts it again (as a timer control's Enabled toggled
+// off and on does) and then lets the loop run is still not entered a second time.
+TEST_F(TimerTest, TimerKilledAndSetAgainInsideItsHandlerIsNotReentered) {
+    HWnd h = top(0, 0, 10, 10);
+    int depth = 0, maxDepth = 0, fires = 0;
+    std::function<void(HWnd, std::uintptr_t, std::int64_t)> handler = [&](HWnd hwnd, std::uintptr_t id,
+                                                                         std::int64_t) {
+        ++fires;
+        maxDepth = std::max(maxDepth, ++depth);
+        if (fires == 1) {
+            ws_.killTimer(hwnd, id);
+            ws_.setTimer(hwnd, id, 10, handler);
+            clock_.advance(25);
+            ws_.doEvents();
+            ws_.pumpFor(20);
+        }
+        --depth;
+    };
+    ws_.setTimer(h, 1, 10, handler);
+    ws_.pumpFor(10);
+    EXPECT_EQ(fires, 2);  // the fire that fell due meanwhile, once, after the handler
+    EXPECT_EQ(maxDepth, 1);
+    ws_.pumpFor(10);  // and on it goes at its interval
+    EXPECT_EQ(fires, 3);
+    EXPECT_EQ(maxDepth, 1);
+
+    // A handler that throws leaves its timer able to fire again.
+    ws_.setTimer(h, 2, 10, [&](HWnd, std::uintptr_t, std::int64_t) { throw std::runtime_error("handler"); });
+    ws_.killTimer(h, 1);
+    EXPECT_THROW(ws_.pumpFor(10), std::runtime_error);
+    EXPECT_THROW(ws_.pumpFor(10), std::runtime_error);
 }
 
 TEST_F(TimerTest, KillAndRestartFromInsideHandlers) {
