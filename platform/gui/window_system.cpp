@@ -389,6 +389,8 @@ bool WindowSystem::showWindow(HWnd hwnd, bool show) {
         w->needsPaint = true;
     } else {
         w->style &= ~WS_VISIBLE;
+        // Keys must not go on reaching a window no one can see.
+        if (focus_ && isDescendantOrSelf(focus_, hwnd)) setFocus(0);
     }
     sendMessage(hwnd, WM_SHOWWINDOW, show ? 1 : 0, 0);
     return was;

@@ -119,7 +119,8 @@ public:
     HWnd findWindow(const std::string& className, const std::string& text) const;
 
     // ---- visibility, enabled state, region
-    // Returns whether the window was visible before. Sends WM_SHOWWINDOW on a change.
+    // Returns whether the window was visible before. Sends WM_SHOWWINDOW on a change. Hiding
+    // the window that holds the focus, or one of its parents, takes the focus away.
     bool showWindow(HWnd hwnd, bool show);
     // Visible itself and through all its parents.
     bool isVisible(HWnd hwnd) const;

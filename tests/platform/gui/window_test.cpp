@@ -99,6 +99,17 @@ TEST_F(WindowTest, VisibilityAndEnabledStateHoldThroughEveryParent) {
     ws_.showWindow(frame, true);  // no change, no message
     EXPECT_EQ(seenOf(frame, WM_SHOWWINDOW).size(), 2u);
 
+    // Hiding the focus window or a parent of it takes the focus away; a hidden one cannot
+    // take it.
+    ws_.setFocus(button);
+    ASSERT_EQ(ws_.focus(), button);
+    ws_.showWindow(frame, false);
+    EXPECT_EQ(ws_.focus(), 0);
+    EXPECT_EQ(seenOf(button, WM_KILLFOCUS).size(), 1u);
+    EXPECT_EQ(ws_.setFocus(button), 0);
+    EXPECT_EQ(ws_.focus(), 0);
+    ws_.showWindow(frame, true);
+
     EXPECT_TRUE(ws_.enableWindow(form, false));
     EXPECT_FALSE(ws_.isEnabled(button));
     EXPECT_EQ(ws_.setFocus(button), 0);  // cannot take the focus under a disabled form
