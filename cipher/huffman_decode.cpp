@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "cipher/byte_xor.h"
 #include "cipher/huffman.h"
 #include "cipher/progress.h"
 #include "cipher/ultra_state.h"
@@ -263,10 +264,7 @@ HuffmanStatus decodeHE3(std::string& buffer) {
         PumpMessages();
         if (ULTRA.AbortRequested) return HuffmanStatus::Aborted;
         ReportProgress(static_cast<double>(i) / outLength * 50 + 50);
-        const std::size_t end = std::min(out.size(), i + 10000);
-        uint8_t x = 0;
-        for (std::size_t k = i; k < end; ++k) x ^= static_cast<uint8_t>(out[k]);
-        sum ^= x;
+        sum ^= XorOfBytes(reinterpret_cast<const uint8_t*>(out.data()) + i, std::min(out.size(), i + 10000) - i);
     }
     buffer.swap(out);
     return sum == storedSum ? HuffmanStatus::Ok : HuffmanStatus::ChecksumMismatch;

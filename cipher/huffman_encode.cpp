@@ -4,6 +4,7 @@
 #include <cstring>
 #include <limits>
 
+#include "cipher/byte_xor.h"
 #include "cipher/huffman.h"
 #include "cipher/huffman_tree.h"
 #include "cipher/progress.h"
@@ -111,10 +112,7 @@ bool HuffmanEncode(std::string& buffer) {
         PumpMessages();
         if (ULTRA.AbortRequested) return false;
         ReportProgress(static_cast<double>(i) / len * 3 + 3);
-        const std::size_t end = std::min(length, i + 10000);
-        uint8_t x = 0;
-        for (std::size_t k = i; k < end; ++k) x ^= in[k];
-        checksum ^= x;
+        checksum ^= XorOfBytes(in + i, std::min(length, i + 10000) - i);
     }
 
     const std::size_t tableBytes = static_cast<std::size_t>((codeBits + 7) / 8);

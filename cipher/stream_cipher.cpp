@@ -22,21 +22,49 @@ inline unsigned mod2(unsigned x) {
     return x >= N ? x - N : x;
 }
 
-// One stage: advance i, move j by the permutation and the input byte, swap, and look up the
-// output entry.
-template <int N>
-inline unsigned stage(Permutation<N>& p, unsigned in) {
-    unsigned i = p.i + 1u;
-    i = i == N ? 0 : i;
-    const unsigned si = p.s[i];
-    const unsigned j = mod3<N>(si + p.j + in);
-    const unsigned sj = p.s[j];
-    p.s[i] = static_cast<uint16_t>(sj);
-    p.s[j] = static_cast<uint16_t>(si);
-    p.i = static_cast<uint16_t>(i);
-    p.j = static_cast<uint16_t>(j);
-    return p.s[mod2<N>(si + sj)];
+// One stage on the entries s with the index pair (i, j): advance i, move j by the entry and
+// the input byte, swap, and look up the output entry. With LateInput the entry and the old j
+// are added and reduced before the input is needed, so that the step waiting for the input is
+// shorter; that pays where each input waits for the byte before (encryption), while the plain
+// sum keeps the chain from one j to the next shorter (decryption, whose inputs are known ahead).
+template <bool LateInput, int N>
+[[gnu::always_inline]] inline unsigned stage(uint16_t* s, unsigned& i, unsigned& j, unsigned in) {
+    i = i + 1u == N ? 0 : i + 1u;
+    const unsigned si = s[i];
+    if constexpr (LateInput) {
+        const unsigned t = mod2<N>(si + j);
+        j = N >= 256 ? mod2<N>(t + in) : mod3<N>(t + in);  // in < 256
+    } else {
+        j = mod3<N>(si + j + in);
+    }
+    const unsigned sj = s[j];
+    s[i] = static_cast<uint16_t>(sj);
+    s[j] = static_cast<uint16_t>(si);
+    return s[mod2<N>(si + sj)];
 }
+
+// The six indexes of the keystream generator, held in registers over a stretch of a buffer
+// loop and written back to the module state before anything else can look at it.
+struct Cursor {
+    unsigned ia, ja, ib, jb, ic, jc;
+
+    static Cursor load() { return {ULTRA.A.i, ULTRA.A.j, ULTRA.B.i, ULTRA.B.j, ULTRA.C.i, ULTRA.C.j}; }
+    void store() const {
+        ULTRA.A.i = static_cast<uint16_t>(ia);
+        ULTRA.A.j = static_cast<uint16_t>(ja);
+        ULTRA.B.i = static_cast<uint16_t>(ib);
+        ULTRA.B.j = static_cast<uint16_t>(jb);
+        ULTRA.C.i = static_cast<uint16_t>(ic);
+        ULTRA.C.j = static_cast<uint16_t>(jc);
+    }
+    template <bool LateInput>
+    [[gnu::always_inline]] inline uint8_t next(uint8_t fb) {
+        const unsigned ka = stage<LateInput, 463>(ULTRA.A.s, ia, ja, fb) & 255u;
+        const unsigned kb = stage<LateInput, 251>(ULTRA.B.s, ib, jb, ka);
+        const unsigned kc = stage<LateInput, 181>(ULTRA.C.s, ic, jc, kb);
+        return static_cast<uint8_t>((ka + kb + kc) & 255u);
+    }
+};
 
 template <int N>
 void identity(Permutation<N>& p) {
@@ -60,26 +88,32 @@ void fold(const Permutation<N>& p, uint8_t (&w)[W]) {
 }
 
 template <bool Encrypt>
-inline uint8_t step(uint8_t* p, uint8_t fb) {
-    const uint8_t in = *p;
-    const uint8_t out = static_cast<uint8_t>(NextKeyByte(fb) ^ in);
-    *p = out;
-    return Encrypt ? out : in;
-}
-
-template <bool Encrypt>
 bool runBytes(std::span<char> buffer, double scale, double offset) {
     const std::size_t n = buffer.size();
     auto* p = reinterpret_cast<uint8_t*>(buffer.data());
     const double last = n ? static_cast<double>(n - 1) : 0.0;
     for (std::size_t i = 0; i < n; i += 5000) {
-        ULTRA.FeedbackByte = step<Encrypt>(p + i, ULTRA.FeedbackByte);
-        PumpMessages();
-        if (ULTRA.AbortRequested) return false;
-        ReportProgress(ProgressFraction(static_cast<double>(i), last) * scale + offset);
-        uint8_t fb = ULTRA.FeedbackByte;
         const std::size_t end = std::min(n, i + 5000);
-        for (std::size_t k = i + 1; k < end; ++k) fb = step<Encrypt>(p + k, fb);
+        Cursor c = Cursor::load();
+        uint8_t fb = ULTRA.FeedbackByte;
+        for (std::size_t k = i; k < end; ++k) {
+            const uint8_t in = p[k];
+            const uint8_t out = static_cast<uint8_t>(c.next<Encrypt>(fb) ^ in);
+            p[k] = out;
+            fb = Encrypt ? out : in;
+            if (k == i) {
+                // The checkpoint after byte i, with the module state as the byte-wise
+                // procedures leave it.
+                c.store();
+                ULTRA.FeedbackByte = fb;
+                PumpMessages();
+                if (ULTRA.AbortRequested) return false;
+                ReportProgress(ProgressFraction(static_cast<double>(i), last) * scale + offset);
+                c = Cursor::load();
+                fb = ULTRA.FeedbackByte;
+            }
+        }
+        c.store();
         ULTRA.FeedbackByte = fb;
     }
     return true;
@@ -113,10 +147,10 @@ void KeySchedule(std::string_view key, std::string_view pcc) {
 }
 
 uint8_t NextKeyByte(uint8_t fb) {
-    const unsigned ka = stage(ULTRA.A, fb) & 255u;
-    const unsigned kb = stage(ULTRA.B, ka);
-    const unsigned kc = stage(ULTRA.C, kb);
-    return static_cast<uint8_t>((ka + kb + kc) & 255u);
+    Cursor c = Cursor::load();
+    const uint8_t k = c.next<false>(fb);
+    c.store();
+    return k;
 }
 
 uint8_t EncryptByte(uint8_t plain) {

@@ -77,6 +77,8 @@ void FinishBufferRun(benchmark::State& state, double seconds, long pumps) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(kBufferSize));
     const long perRun = pumps / static_cast<long>(state.iterations());
     const double share = CheckpointSeconds(perRun) / (seconds / iterations);
+    // Decimal megabytes, the unit of the speed targets (bytes_per_second counts 2^20 bytes).
+    state.counters["MB_per_s"] = iterations * static_cast<double>(kBufferSize) / seconds / 1e6;
     state.counters["pumps_per_run"] = static_cast<double>(perRun);
     state.counters["pump_share_pct"] = 100.0 * share;
 }

@@ -24,8 +24,9 @@ struct CountingPump;
 long PumpsSoFar();
 void InstallCountingPump();
 
-// Adds the counters every buffer benchmark shows: MB/s through SetBytesProcessed, and the
-// share of the run's time that its progress-and-pump checkpoints take (pump_share_pct).
+// Adds the counters every buffer benchmark shows: MiB/s through SetBytesProcessed and MB/s
+// (MB_per_s) over `seconds`, and the share of the run's time that its progress-and-pump
+// checkpoints take (pump_share_pct).
 void FinishBufferRun(benchmark::State& state, double seconds, long pumps);
 
 }  // namespace qv::cipher::bench

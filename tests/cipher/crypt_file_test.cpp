@@ -149,11 +149,96 @@ TEST_F(CryptFileTest, ErrorsLeaveEverythingAsItWas) {
 
 TEST_F(CryptFileTest, WriteFailureGivesFileErrorWithDescription) {
     Write("a.txt", "x");
-    CryptFile(Path("a.txt"), Path("no/such/folder/a.txt"), kKey, "");
-    EXPECT_EQ(ULTRA.ErrorCode, kErrEncodeFile);
-    EXPECT_TRUE(ULTRA.ErrorText.starts_with("File error: ")) << ULTRA.ErrorText;
-    EXPECT_TRUE(ULTRA.ErrorText.ends_with(" (Error 12)"));
-    EXPECT_GT(ULTRA.ErrorDescription.size(), 0u);
+    Write("b.exe", Fixture("Firewall.exe"));
+    const struct {
+        const char* source;
+        int code;
+        const char* suffix;
+    } cases[] = {{"a.txt", kErrEncodeFile, " (Error 12)"}, {"b.exe", kErrDecodeFile, " (Error 22)"}};
+    for (const auto& c : cases) {
+        const auto before = Files();
+        EXPECT_EQ(CryptFile(Path(c.source), Path(std::string("no/such/folder/") + c.source), kKey, ""), Path(c.source));
+        EXPECT_EQ(ULTRA.ErrorCode, c.code) << c.source;
+        EXPECT_TRUE(ULTRA.ErrorText.starts_with("File error: ")) << ULTRA.ErrorText;
+        EXPECT_TRUE(ULTRA.ErrorText.ends_with(c.suffix)) << ULTRA.ErrorText;
+        EXPECT_GT(ULTRA.ErrorDescription.size(), 0u);
+        EXPECT_EQ(Files(), before) << c.source;
+    }
+}
+
+// A CipherFile around a chosen payload, with a salt of 40 bytes and the stored extension "txt",
+// enciphered with the data-file key as the encoder does it.
+std::string SealFile(const std::string& payload) {
+    std::string salt(1, static_cast<char>(40));
+    for (int k = 1; k < 40; ++k) salt += static_cast<char>(k * 73 + 5);
+    std::string stream = salt + "txt" + std::string(1, '\0') + payload + salt.substr(38);
+    KeySchedule(kKey, "");
+    EXPECT_TRUE(EncryptBytes(stream));
+    return std::string(kCipherFileMarker) + stream;
+}
+
+std::string Compressed(std::string data) {
+    EXPECT_TRUE(HuffmanEncode(data));
+    return data;
+}
+
+// Files whose salt and check bytes fit but whose compressed payload the decompressor must
+// refuse: a file error with the decompressor's description, or the checksum error, and nothing
+// written; a block of stated length 0 decrypts to an empty file.
+TEST_F(CryptFileTest, DamagedCompressedPayloadInsideASoundFile) {
+    const std::string good = Compressed("abracadabra, abracadabra");
+    ASSERT_EQ(good.substr(0, 4), "HE3\r");
+    auto patched = [&](std::size_t at, const std::string& bytes) {
+        std::string b = good;
+        b.replace(at, bytes.size(), bytes);
+        return b;
+    };
+    // Values 'a', 'b' and 'c' with the codes 00, 01 and 10, then data bits 1 1, which lead off
+    // the tree.
+    const std::string offTree =
+        std::string("HE3\r\x00\x02\x00\x00\x00\x03\x00" "a\x02" "b\x02" "c\x02", 17) + "\x18\x03";
+    const std::string unknown =
+        "File error: The data either was not compressed with HE3 or is corrupt (identification string not found) "
+        "(Error 22)";
+    const struct {
+        const char* what;
+        std::string payload;
+        int code;
+        std::string message;  // empty: only the code is compared
+    } cases[] = {
+        {"unknown signature", "HE1\rabracadabra", kErrDecodeFile, unknown},
+        {"no block at all", "", kErrDecodeFile, unknown},
+        {"a payload of one byte", "H", kErrDecodeFile, unknown},
+        {"header cut", good.substr(0, 7), kErrDecodeFile, ""},
+        {"bits off the tree", offTree, kErrDecodeFile, ""},
+        {"n of 1", patched(9, std::string("\x01\x00", 2)), kErrDecodeFile, ""},
+        {"n of 257", patched(9, std::string("\x01\x01", 2)), kErrDecodeFile, ""},
+        {"code length 0", patched(12, std::string(1, '\0')), kErrDecodeFile, ""},
+        {"code length over what a tree allows", patched(12, "\x09"), kErrDecodeFile, ""},
+        {"length the data cannot hold", patched(5, std::string("\x00\x10\x00\x00", 4)), kErrDecodeFile, ""},
+        {"data cut short", good.substr(0, good.size() - 1), kErrDecodeFile, ""},
+        {"one data byte changed", patched(good.size() - 1, std::string(1, static_cast<char>(good.back() ^ 0x02))),
+         kErrChecksum, "Compression checksum error (Error 5)"},
+    };
+    for (const auto& c : cases) {
+        Write("damaged.exe", SealFile(c.payload));
+        pump = RecordingPump{};
+        EXPECT_EQ(CryptFile(Path("damaged.exe"), Path("damaged.exe"), kKey, ""), Path("damaged.exe")) << c.what;
+        EXPECT_EQ(ULTRA.ErrorCode, c.code) << c.what;
+        if (!c.message.empty()) {
+            EXPECT_EQ(ULTRA.ErrorText, c.message) << c.what;
+        }
+        EXPECT_EQ(ULTRA.ErrorText, ErrorMessage(c.code, ULTRA.ErrorDescription)) << c.what;
+        EXPECT_EQ(pump.shown.back(), 0) << c.what;
+        EXPECT_EQ(Files(), std::vector<std::string>{"damaged.exe"}) << c.what;
+    }
+    for (const std::string& empty : {std::string("HE3\r\x00\x00\x00\x00\x00\x02\x00", 11), std::string("HE0\r")}) {
+        Write("empty.exe", SealFile(empty));
+        EXPECT_EQ(CryptFile(Path("empty.exe"), Path("empty.exe"), kKey, ""), Path("empty.txt"));
+        EXPECT_EQ(ULTRA.ErrorCode, 0) << ULTRA.ErrorText;
+        EXPECT_EQ(Read("empty.txt"), "");
+        fs::remove(Path("empty.txt"));
+    }
 }
 
 // A CipherFile carrying a chosen extension, made with the module's own encoder.
@@ -204,6 +289,27 @@ TEST_F(CryptFileTest, CrashBeforeRenameLeavesTheOldFileWhole) {
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[1], "Guard.qvl");
     EXPECT_EQ(Files(), std::vector<std::string>{"Guard.exe"});
+
+    // The same both ways: a crash while decrypting in place leaves the encrypted file whole.
+    const std::string encrypted = Read("Guard.exe");
+    base::setAtomicWriteHook([](const std::string&, const std::string& temp) {
+        fs::remove(temp);
+        return false;
+    });
+    CryptFile(Path("Guard.exe"), Path("Guard.exe"), kKey, "");
+    EXPECT_EQ(ULTRA.ErrorCode, kErrDecodeFile);
+    EXPECT_EQ(Files(), std::vector<std::string>{"Guard.exe"});
+    EXPECT_EQ(Read("Guard.exe"), encrypted);
+    base::setAtomicWriteHook([&](const std::string&, const std::string&) {
+        seen = Files();
+        return true;
+    });
+    CryptFile(Path("Guard.exe"), Path("Guard.exe"), kKey, "");
+    EXPECT_EQ(ULTRA.ErrorCode, 0);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), "Guard.exe"), 1);  // beside the complete temporary file
+    EXPECT_EQ(Files(), std::vector<std::string>{"Guard.qvl"});
+    EXPECT_EQ(Read("Guard.qvl"), "[HACKERS]\r\n31337=Back door\r\n");
 }
 
 TEST_F(CryptFileTest, AbortWritesNothing) {

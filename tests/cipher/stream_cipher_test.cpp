@@ -49,6 +49,31 @@ TEST_F(StreamCipher, MatchesKnownScheduleAndKeystream) {
     }
 }
 
+// Over a stream of 100003 bytes (twenty checkpoints of the buffer loops and every index
+// wrapping many times) the buffer loops and the byte procedures both end on the known bytes.
+TEST_F(StreamCipher, LongStreamsMatchKnownTails) {
+    const auto v = LoadVectors();
+    std::string pattern(100003, '\0');
+    for (std::size_t k = 0; k < pattern.size(); ++k) pattern[k] = static_cast<char>((k * 7 + k / 256) & 255);
+    struct Case {
+        const char* name;
+        bool (*buffer)(std::span<char>);
+        uint8_t (*byte)(uint8_t);
+    };
+    for (const Case& c : {Case{"encrypt", EncryptBytes, EncryptByte}, Case{"decrypt", DecryptBytes, DecryptByte}}) {
+        const std::string tail = v.at(std::string("stream.") + c.name + ".tail");
+        std::string buf = pattern;
+        KeySchedule("Secret7!", "private crypto code");
+        ASSERT_TRUE(c.buffer(buf));
+        EXPECT_EQ(ToHex(buf.substr(buf.size() - 32)), tail) << c.name << ", buffer loop";
+
+        std::string single = pattern;
+        KeySchedule("Secret7!", "private crypto code");
+        for (auto& ch : single) ch = static_cast<char>(c.byte(static_cast<uint8_t>(ch)));
+        EXPECT_EQ(single, buf) << c.name << ", byte by byte";
+    }
+}
+
 TEST_F(StreamCipher, PccChangesOnlyTheThirdPermutation) {
     KeySchedule("tolmek58", "");
     const auto a = Head(ULTRA.A, 463), b = Head(ULTRA.B, 251), c = Head(ULTRA.C, 181);
