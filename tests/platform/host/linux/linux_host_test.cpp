@@ -16,11 +16,14 @@
 #include <cerrno>
 #include <cstring>
 #include <thread>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
 #include "platform/host/linux/linux_host.h"
+#include "platform/host/linux/proc_files.h"
 #include "platform/host/linux/sandbox.h"
+#include "platform/host/linux/tcp_dump.h"
 #include "platform/host/names.h"
 #include "tests/platform/host/linux/sandbox_children.h"
 
@@ -239,6 +242,60 @@ TEST(LinuxHostSandbox, IpvFourConnectionsOfDualStackSocketsAreRowsToo) {
         EXPECT_TRUE(host.setTcpEntry(row(kTcpDeleteTcb, p.listen, p.client)));
         EXPECT_FALSE(hasRow(host.tcpTable(), row(kTcpEstablished, p.listen, p.client)));
         child.writeLine("quit");
+    });
+}
+
+TEST(LinuxHostSandbox, SocketDumpGivesWhatTheProcfsListsGive) {
+    inSandbox([] {
+        // Listener, both ends of a connection, a time-wait end, a dual-stack listener with an
+        // IPv4 connection, and (where IPv6 works) a connection over the IPv6 loopback.
+        ChildProcess closed(connectionHolder);
+        readPorts(closed);
+        closed.writeLine("close");
+        ASSERT_EQ(closed.readLine(), "closed");
+        ChildProcess open(connectionHolder);
+        readPorts(open);
+        int l6 = ::socket(AF_INET6, SOCK_STREAM, 0);
+        int off = 0;
+        ::setsockopt(l6, IPPROTO_IPV6, IPV6_V6ONLY, &off, sizeof off);
+        sockaddr_in6 a{};
+        a.sin6_family = AF_INET6;
+        socklen_t len = sizeof a;
+        ASSERT_EQ(::bind(l6, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+        ASSERT_EQ(::listen(l6, 4), 0);
+        ::getsockname(l6, reinterpret_cast<sockaddr*>(&a), &len);
+        int mappedClient = connectTo(ntohs(a.sin6_port));
+        ASSERT_GE(mappedClient, 0);
+        int v6Client = ::socket(AF_INET6, SOCK_STREAM, 0);
+        a.sin6_addr = in6addr_loopback;
+        bool v6 = ::connect(v6Client, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
+
+        auto key = [](const procfs::TcpEntry& e) {
+            return std::tuple(e.row.state, e.row.localAddress, e.row.localPort, e.row.remoteAddress,
+                              e.row.remotePort, e.inode, e.mapped);
+        };
+        auto sorted = [&](const std::vector<procfs::TcpEntry>& entries) {
+            std::vector<decltype(key(entries[0]))> keys;
+            for (const auto& e : entries) keys.push_back(key(e));
+            std::sort(keys.begin(), keys.end());
+            return keys;
+        };
+        std::vector<procfs::TcpEntry> dumped, listed;
+        std::string buffer;
+        ASSERT_TRUE(sockdiag::dumpTcpSockets(dumped, buffer)) << std::strerror(errno);
+        for (auto [path, ipv6] : {std::pair{"/proc/net/tcp", false}, std::pair{"/proc/net/tcp6", true}})
+            if (auto text = procfs::readWholeFile(std::string(path))) procfs::appendTcpEntries(*text, ipv6, listed);
+        EXPECT_EQ(sorted(dumped), sorted(listed));
+        // 2 + 3 rows of the children (the closed one keeps its listener and the end in
+        // time-wait), the IPv4 client of the dual-stack listener and the mapped end it reached;
+        // neither the listener on "::" nor the IPv6 connection is a row.
+        EXPECT_EQ(dumped.size(), 7u) << (v6 ? "with" : "without") << " an IPv6 connection";
+        EXPECT_EQ(std::count_if(dumped.begin(), dumped.end(), [](const procfs::TcpEntry& e) { return e.mapped; }), 1);
+        EXPECT_EQ(std::count_if(dumped.begin(), dumped.end(),
+                                [](const procfs::TcpEntry& e) { return e.row.state == kTcpTimeWait && e.inode == 0; }),
+                  1);
+        open.writeLine("quit");
+        closed.writeLine("quit");
     });
 }
 
