@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <thread>
@@ -148,6 +149,33 @@ TEST(LinuxHostSandbox, TcpTableListsTheChildsListenerAndBothEnds) {
         EXPECT_TRUE(hasRow(rows, row(kTcpListen, p.listen, 0)));
         EXPECT_TRUE(hasRow(rows, row(kTcpEstablished, p.client, p.listen)));
         EXPECT_TRUE(hasRow(rows, row(kTcpEstablished, p.listen, p.client)));
+        child.writeLine("quit");
+    });
+}
+
+TEST(LinuxHostSandbox, TableAndNetstatHoldEveryConnection) {
+    inSandbox([] {
+        // Far more connections than a fixed table of 101 rows would hold.
+        constexpr int kConnections = 150;
+        ChildProcess child([](const ChildProcess::Channel& ch) {
+            int l = listenOnLoopback();
+            uint16_t port = boundPort(l);
+            for (int i = 0; i < kConnections; ++i)
+                if (connectTo(port) < 0 || ::accept(l, nullptr, nullptr) < 0) return 2;
+            ch.writeLine(std::to_string(port));
+            ch.readLine();
+            return 0;
+        });
+        ASSERT_FALSE(child.readLine().empty());
+        LinuxHost host;
+        std::vector<TcpRow> rows;
+        ASSERT_TRUE(host.readTcpTable(rows));
+        EXPECT_EQ(rows.size(), 2u * kConnections + 1);
+        std::string out = host.runNetstat().output;
+        std::string owner = " " + std::to_string(child.pid()) + "\r\n";
+        size_t owned = 0;
+        for (size_t at = out.find(owner); at != std::string::npos; at = out.find(owner, at + 1)) ++owned;
+        EXPECT_EQ(owned, 2u * kConnections) << "every end, each with its owner";
         child.writeLine("quit");
     });
 }
@@ -374,6 +402,18 @@ TEST(LinuxHostSandbox, NeverTouchesProcessZeroOneItselfOrItsParent) {
                     faults += host.suspendThread(pid) != kThreadCallFailed;
                     faults += host.resumeThread(pid) != kThreadCallFailed;
                 }
+                // Any other thread of the program's own process is refused as well.
+                std::atomic<uint32_t> worker{0};
+                std::atomic<bool> stop{false};
+                std::thread t([&] {
+                    worker = static_cast<uint32_t>(::gettid());
+                    while (!stop) ::usleep(1000);
+                });
+                while (worker == 0) ::usleep(1000);
+                faults += host.suspendThread(worker) != kThreadCallFailed;
+                faults += host.resumeThread(worker) != kThreadCallFailed;
+                stop = true;
+                t.join();
                 return faults;
             });
             int status = self.wait();
@@ -471,6 +511,7 @@ TEST(LinuxHostSandbox, NamesAndFolders) {
         EXPECT_EQ(host.hostByName("127.0.0.1"), kLoopback);
         EXPECT_EQ(host.hostByName("no-such-host.invalid"), std::nullopt);
         EXPECT_EQ(host.hostByName(""), std::nullopt);
+        EXPECT_EQ(host.hostByAddress(rowAddress(192, 0, 2, 199)), std::nullopt) << "an address without a name";
         EXPECT_EQ(host.windowsDirectory(), "/");
         auto stamp = host.fileModified(QV_SOURCE_DIR "/CMakeLists.txt");
         ASSERT_TRUE(stamp);
