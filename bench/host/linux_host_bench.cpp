@@ -199,7 +199,7 @@ int runBenchmarks(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    SandboxRun run = runInSandbox([&] { return runBenchmarks(argc, argv); });
+    SandboxRun run = runInSandbox([&] { return runBenchmarks(argc, argv); }, 600);
     if (!run.ran) {
         std::fprintf(stderr, "no namespaces for the benchmark: %s\n", run.unavailable.c_str());
         return 1;

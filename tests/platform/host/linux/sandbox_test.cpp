@@ -4,6 +4,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 
 #include <gtest/gtest.h>
@@ -41,4 +43,17 @@ TEST(Sandbox, RunsTheBodyAsFirstProcessAndGivesItsExitCode) {
     SandboxRun run = runInSandbox([] { return ::getpid() == 1 ? 5 : 6; });
     if (!run.ran) GTEST_SKIP() << "no namespaces: " << run.unavailable;
     EXPECT_EQ(run.exitCode, 5);
+}
+
+TEST(Sandbox, ABodyThatHangsIsEndedAtItsTimeout) {
+    auto start = std::chrono::steady_clock::now();
+    SandboxRun run = runInSandbox(
+        [] {
+            for (;;) ::pause();
+            return 0;
+        },
+        1);
+    if (!run.ran) GTEST_SKIP() << "no namespaces: " << run.unavailable;
+    EXPECT_EQ(run.exitCode, 128 + SIGALRM);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
 }
