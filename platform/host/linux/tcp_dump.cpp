@@ -78,7 +78,8 @@ DumpPart appendDumpMessages(std::string_view datagram, uint32_t sequence, std::v
                     error = EPROTO;
                 } else {
                     std::memcpy(&err, payload, sizeof err);
-                    error = err.error < 0 ? -err.error : EPROTO;
+                    // Kernel error numbers run from 1 to 4095; anything else is a damaged answer.
+                    error = err.error < 0 && err.error >= -4095 ? -err.error : EPROTO;
                 }
                 return DumpPart::kFailed;
             }

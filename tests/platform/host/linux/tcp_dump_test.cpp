@@ -6,6 +6,7 @@
 #include <netinet/in.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 #include <gtest/gtest.h>
@@ -37,9 +38,11 @@ public:
         int zero = 0;
         return message(NLMSG_DONE, &zero, sizeof zero);
     }
+    // An error message carrying the number as the kernel would (negated); INT32_MIN is sent as
+    // it stands.
     Datagram& error(int error) {
         nlmsgerr e{};
-        e.error = -error;
+        e.error = error == INT32_MIN ? error : -error;
         return message(NLMSG_ERROR, &e, sizeof e);
     }
     std::string& bytes() { return bytes_; }
@@ -129,6 +132,8 @@ TEST(SocketDump, EndErrorsAndDamagedDatagrams) {
     std::vector<Case> cases;
     cases.push_back({"end after a socket", Datagram().socket(one).done().socket(one).bytes(), DumpPart::kDone, 0, 1});
     cases.push_back({"the kernel refuses", Datagram().error(EPERM).bytes(), DumpPart::kFailed, EPERM, 0});
+    cases.push_back({"an error number out of range", Datagram().error(INT32_MIN).bytes(), DumpPart::kFailed, EPROTO, 0});
+    cases.push_back({"an error of 0 in a dump", Datagram().error(0).bytes(), DumpPart::kFailed, EPROTO, 0});
     {
         nlmsgerr short_{};
         cases.push_back({"an error message without its error",
