@@ -19,6 +19,7 @@
 #include "platform/host/linux/routes.h"
 #include "platform/host/linux/sock_destroy.h"
 #include "platform/host/linux/socket_owners.h"
+#include "platform/host/linux/tcp_dump.h"
 #include "platform/host/names.h"
 
 namespace qv::host {
@@ -50,6 +51,8 @@ LinuxHost::~LinuxHost() { suspender_.releaseAll(); }
 // --- TCP table ---
 
 bool LinuxHost::readTcpEntries(std::vector<procfs::TcpEntry>& entries) {
+    if (sockdiag::dumpTcpSockets(entries, buffer_)) return true;
+    // Without socket diagnostics in the kernel, the text lists of procfs give the same.
     entries.clear();
     if (!procfs::readWholeFile("/proc/net/tcp", buffer_)) return false;
     entries.reserve(buffer_.size() / 150 + 1);

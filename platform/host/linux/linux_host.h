@@ -1,8 +1,9 @@
 #pragma once
-// LinuxHost: this computer. Connections and counters come from procfs and sysfs, connections are
-// closed through netlink socket destruction (needs the network-administration capability), and
-// processes are stopped, continued and ended with signals. Process 0, process 1, the program's
-// own process and its parent are never signalled.
+// LinuxHost: this computer. Connections come from socket diagnostics (netlink) and procfs,
+// counters from procfs and sysfs; connections are closed through netlink socket destruction
+// (needs the network-administration capability), and processes are stopped, continued and ended
+// with signals. Process 0, process 1, the program's own process and its parent are never
+// signalled.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -22,8 +23,8 @@ public:
     LinuxHost(const LinuxHost&) = delete;
     LinuxHost& operator=(const LinuxHost&) = delete;
 
-    // The kernel's TCP sockets with their inodes; false (entries emptied, errno set) when
-    // net/tcp cannot be read.
+    // The kernel's TCP sockets with their inodes, from a socket-diagnostics dump (procfs net/tcp
+    // where the kernel has none); false (entries emptied, errno set) when neither can be read.
     bool readTcpEntries(std::vector<procfs::TcpEntry>& entries);
     // The netstat connections with the owners found by socket inode (0 where none is found).
     bool ownedConnections(std::vector<OwnedConnection>& connections);

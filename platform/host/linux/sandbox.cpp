@@ -66,14 +66,14 @@ int exitCodeOf(int status) {
         giveUp(reasonFd, "mounting /sys");
     if (!loopbackUp()) giveUp(reasonFd, "bringing loopback up");
     ::close(reasonFd);
-    ::alarm(120);  // a body that hangs ends as killed instead of holding the caller
     int rc = body();
     std::fflush(nullptr);
     ::_exit(rc);
 }
 
 // The first child: makes the namespaces, then starts process 1 in them and waits for it.
-[[noreturn]] void sandboxParent(int reasonFd, uid_t uid, gid_t gid, const std::function<int()>& body) {
+[[noreturn]] void sandboxParent(int reasonFd, uid_t uid, gid_t gid, const std::function<int()>& body,
+                                unsigned timeoutSeconds) {
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     bool ownUser = ::unshare(CLONE_NEWUSER | CLONE_NEWNET | CLONE_NEWPID | CLONE_NEWNS) == 0;
     if (!ownUser) {
@@ -90,6 +90,10 @@ int exitCodeOf(int status) {
     if (init < 0) giveUp(reasonFd, "starting the sandbox's first process");
     if (init == 0) sandboxInit(reasonFd, body);
     ::close(reasonFd);
+    // A body that hangs must not hold the caller. The alarm ends this process, not the first
+    // process of the namespace (which ignores such signals); its death signal then ends that one
+    // and with it everything in the namespace.
+    ::alarm(timeoutSeconds);
     int status = 0;
     while (::waitpid(init, &status, 0) < 0 && errno == EINTR) {
     }
@@ -98,7 +102,7 @@ int exitCodeOf(int status) {
 
 }  // namespace
 
-SandboxRun runInSandbox(const std::function<int()>& body) {
+SandboxRun runInSandbox(const std::function<int()>& body, unsigned timeoutSeconds) {
     SandboxRun run;
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0) {
@@ -117,7 +121,7 @@ SandboxRun runInSandbox(const std::function<int()>& body) {
     }
     if (child == 0) {
         ::close(fds[0]);
-        sandboxParent(fds[1], uid, gid, body);
+        sandboxParent(fds[1], uid, gid, body, timeoutSeconds);
     }
     ::close(fds[1]);
     std::string reason;

@@ -14,8 +14,10 @@ struct SandboxRun {
     int exitCode = -1;        // the body's result; 128 + signal when it was killed
 };
 
-// Runs body in the sandbox and waits for it; body's return value is its exit code. Standard
-// output is flushed before and after, so what the body prints appears in order.
-SandboxRun runInSandbox(const std::function<int()>& body);
+// Runs body in the sandbox and waits for it; body's return value is its exit code. A body still
+// running after timeoutSeconds (0: no limit) is killed with everything it started, and the exit code is then
+// 128 + SIGALRM. Standard output is flushed before and after, so what the body prints appears in
+// order.
+SandboxRun runInSandbox(const std::function<int()>& body, unsigned timeoutSeconds = 120);
 
 }  // namespace qv::host

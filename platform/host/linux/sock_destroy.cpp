@@ -89,7 +89,7 @@ public:
                 if (h->nlmsg_type == NLMSG_ERROR) {
                     if (h->nlmsg_len >= NLMSG_LENGTH(sizeof(nlmsgerr))) {
                         const auto* err = static_cast<const nlmsgerr*>(NLMSG_DATA(h));
-                        reply.error = -err->error;
+                        reply.error = err->error < 0 && err->error >= -4095 ? -err->error : 0;
                     } else {
                         reply.error = EPROTO;
                     }

@@ -145,8 +145,12 @@ TEST_F(SimMachine, NetstatListsOwnersAndFollowsTheTable) {
     EXPECT_EQ(r.output, "");
 }
 
-TEST_F(SimMachine, NetstatOutputIsNeverCut) {
+TEST_F(SimMachine, TableAndNetstatHaveNoRowLimit) {
     for (uint16_t p = 2000; p < 2400; ++p) host.addConnection(established(p, kWeb, 80), 300);
+    std::vector<TcpRow> rows;
+    ASSERT_TRUE(host.readTcpTable(rows));
+    ASSERT_EQ(rows.size(), 403u);
+    EXPECT_EQ(rows.back(), established(2399, kWeb, 80));
     std::string out = host.runNetstat().output;
     EXPECT_GT(out.size(), 10240u);
     EXPECT_NE(out.find("192.168.1.10:2399 "), std::string::npos);

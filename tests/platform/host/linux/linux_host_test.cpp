@@ -13,14 +13,18 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <thread>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
 #include "platform/host/linux/linux_host.h"
+#include "platform/host/linux/proc_files.h"
 #include "platform/host/linux/sandbox.h"
+#include "platform/host/linux/tcp_dump.h"
 #include "platform/host/names.h"
 #include "tests/platform/host/linux/sandbox_children.h"
 
@@ -149,6 +153,33 @@ TEST(LinuxHostSandbox, TcpTableListsTheChildsListenerAndBothEnds) {
     });
 }
 
+TEST(LinuxHostSandbox, TableAndNetstatHoldEveryConnection) {
+    inSandbox([] {
+        // Far more connections than a fixed table of 101 rows would hold.
+        constexpr int kConnections = 150;
+        ChildProcess child([](const ChildProcess::Channel& ch) {
+            int l = listenOnLoopback();
+            uint16_t port = boundPort(l);
+            for (int i = 0; i < kConnections; ++i)
+                if (connectTo(port) < 0 || ::accept(l, nullptr, nullptr) < 0) return 2;
+            ch.writeLine(std::to_string(port));
+            ch.readLine();
+            return 0;
+        });
+        ASSERT_FALSE(child.readLine().empty());
+        LinuxHost host;
+        std::vector<TcpRow> rows;
+        ASSERT_TRUE(host.readTcpTable(rows));
+        EXPECT_EQ(rows.size(), 2u * kConnections + 1);
+        std::string out = host.runNetstat().output;
+        std::string owner = " " + std::to_string(child.pid()) + "\r\n";
+        size_t owned = 0;
+        for (size_t at = out.find(owner); at != std::string::npos; at = out.find(owner, at + 1)) ++owned;
+        EXPECT_EQ(owned, 2u * kConnections) << "every end, each with its owner";
+        child.writeLine("quit");
+    });
+}
+
 TEST(LinuxHostSandbox, NetstatTextNamesTheOwnersAndZeroForNone) {
     inSandbox([] {
         ChildProcess child(connectionHolder);
@@ -242,6 +273,60 @@ TEST(LinuxHostSandbox, IpvFourConnectionsOfDualStackSocketsAreRowsToo) {
     });
 }
 
+TEST(LinuxHostSandbox, SocketDumpGivesWhatTheProcfsListsGive) {
+    inSandbox([] {
+        // Listener, both ends of a connection, a time-wait end, a dual-stack listener with an
+        // IPv4 connection, and (where IPv6 works) a connection over the IPv6 loopback.
+        ChildProcess closed(connectionHolder);
+        readPorts(closed);
+        closed.writeLine("close");
+        ASSERT_EQ(closed.readLine(), "closed");
+        ChildProcess open(connectionHolder);
+        readPorts(open);
+        int l6 = ::socket(AF_INET6, SOCK_STREAM, 0);
+        int off = 0;
+        ::setsockopt(l6, IPPROTO_IPV6, IPV6_V6ONLY, &off, sizeof off);
+        sockaddr_in6 a{};
+        a.sin6_family = AF_INET6;
+        socklen_t len = sizeof a;
+        ASSERT_EQ(::bind(l6, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+        ASSERT_EQ(::listen(l6, 4), 0);
+        ::getsockname(l6, reinterpret_cast<sockaddr*>(&a), &len);
+        int mappedClient = connectTo(ntohs(a.sin6_port));
+        ASSERT_GE(mappedClient, 0);
+        int v6Client = ::socket(AF_INET6, SOCK_STREAM, 0);
+        a.sin6_addr = in6addr_loopback;
+        bool v6 = ::connect(v6Client, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
+
+        auto key = [](const procfs::TcpEntry& e) {
+            return std::tuple(e.row.state, e.row.localAddress, e.row.localPort, e.row.remoteAddress,
+                              e.row.remotePort, e.inode, e.mapped);
+        };
+        auto sorted = [&](const std::vector<procfs::TcpEntry>& entries) {
+            std::vector<decltype(key(entries[0]))> keys;
+            for (const auto& e : entries) keys.push_back(key(e));
+            std::sort(keys.begin(), keys.end());
+            return keys;
+        };
+        std::vector<procfs::TcpEntry> dumped, listed;
+        std::string buffer;
+        ASSERT_TRUE(sockdiag::dumpTcpSockets(dumped, buffer)) << std::strerror(errno);
+        for (auto [path, ipv6] : {std::pair{"/proc/net/tcp", false}, std::pair{"/proc/net/tcp6", true}})
+            if (auto text = procfs::readWholeFile(std::string(path))) procfs::appendTcpEntries(*text, ipv6, listed);
+        EXPECT_EQ(sorted(dumped), sorted(listed));
+        // 2 + 3 rows of the children (the closed one keeps its listener and the end in
+        // time-wait), the IPv4 client of the dual-stack listener and the mapped end it reached;
+        // neither the listener on "::" nor the IPv6 connection is a row.
+        EXPECT_EQ(dumped.size(), 7u) << (v6 ? "with" : "without") << " an IPv6 connection";
+        EXPECT_EQ(std::count_if(dumped.begin(), dumped.end(), [](const procfs::TcpEntry& e) { return e.mapped; }), 1);
+        EXPECT_EQ(std::count_if(dumped.begin(), dumped.end(),
+                                [](const procfs::TcpEntry& e) { return e.row.state == kTcpTimeWait && e.inode == 0; }),
+                  1);
+        open.writeLine("quit");
+        closed.writeLine("quit");
+    });
+}
+
 TEST(LinuxHostSandbox, SuspendCountsPerThreadAndStopsTheProcessWhileAnyIsHeld) {
     inSandbox([] {
         ChildProcess child([](const ChildProcess::Channel& ch) {
@@ -317,6 +402,18 @@ TEST(LinuxHostSandbox, NeverTouchesProcessZeroOneItselfOrItsParent) {
                     faults += host.suspendThread(pid) != kThreadCallFailed;
                     faults += host.resumeThread(pid) != kThreadCallFailed;
                 }
+                // Any other thread of the program's own process is refused as well.
+                std::atomic<uint32_t> worker{0};
+                std::atomic<bool> stop{false};
+                std::thread t([&] {
+                    worker = static_cast<uint32_t>(::gettid());
+                    while (!stop) ::usleep(1000);
+                });
+                while (worker == 0) ::usleep(1000);
+                faults += host.suspendThread(worker) != kThreadCallFailed;
+                faults += host.resumeThread(worker) != kThreadCallFailed;
+                stop = true;
+                t.join();
                 return faults;
             });
             int status = self.wait();
@@ -414,6 +511,7 @@ TEST(LinuxHostSandbox, NamesAndFolders) {
         EXPECT_EQ(host.hostByName("127.0.0.1"), kLoopback);
         EXPECT_EQ(host.hostByName("no-such-host.invalid"), std::nullopt);
         EXPECT_EQ(host.hostByName(""), std::nullopt);
+        EXPECT_EQ(host.hostByAddress(rowAddress(192, 0, 2, 199)), std::nullopt) << "an address without a name";
         EXPECT_EQ(host.windowsDirectory(), "/");
         auto stamp = host.fileModified(QV_SOURCE_DIR "/CMakeLists.txt");
         ASSERT_TRUE(stamp);
