@@ -91,6 +91,9 @@ void Form::Show(int modal) {
         Form_Activate();
     }
     if (modal != 0 && !modal_) {
+        // The wait counts as a running handler: a form unloaded meanwhile (this one too) is
+        // released only after Show has returned to its caller.
+        HandlerScope scope;
         modal_ = true;
         runUntil([this] { return !loaded_ || !visible_ || ended(); });
         modal_ = false;

@@ -8,8 +8,12 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <sys/eventfd.h>
+
+#include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <thread>
 
 #include "platform/base/basic_error.h"
 
@@ -31,6 +35,18 @@ int numberForErrno(int e) {
 
 }  // namespace
 
+// One name lookup: the resolver thread fills it and signals the event descriptor, which the
+// loop waits on; whichever of the two lets go last frees it.
+struct Winsock::Lookup {
+    int wakeFd = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    std::atomic<bool> done{false};
+    bool found = false;
+    in_addr address{};
+    ~Lookup() {
+        if (wakeFd >= 0) ::close(wakeFd);
+    }
+};
+
 std::string Winsock::errorText(int number) {
     switch (number) {
         case sckBadState: return "Wrong protocol or connection state for the requested transaction or request";
@@ -51,6 +67,14 @@ Winsock::~Winsock() {
     if (fd_ >= 0) ::close(fd_);
 }
 
+int Winsock::waitFd() const { return lookup_ ? lookup_->wakeFd : fd_; }
+
+short Winsock::waitEvents() const {
+    if (lookup_) return POLLIN;
+    if (state_ == sckConnecting || !pending_.empty()) return POLLOUT | POLLIN;
+    return POLLIN;
+}
+
 void Winsock::Connect(const std::string& host, int port) {
     if (state_ != sckClosed) throw base::BasicError(sckInvalidOp, errorText(sckInvalidOp));
     if (!host.empty()) RemoteHost(host);
@@ -59,28 +83,58 @@ void Winsock::Connect(const std::string& host, int port) {
     received_.clear();
     pending_.clear();
 
-    // Name lookup: a dotted address needs none; a name goes through the resolver.
+    // A dotted address needs no lookup; a name is looked up on a thread of its own.
     state_ = sckResolvingHost;
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_port = htons(static_cast<uint16_t>(RemotePort()));
-    if (::inet_pton(AF_INET, RemoteHost().c_str(), &addr.sin_addr) != 1) {
+    in_addr address{};
+    if (::inet_pton(AF_INET, RemoteHost().c_str(), &address) == 1) {
+        startConnect(&address);
+        return;
+    }
+    auto lookup = std::make_shared<Lookup>();
+    if (RemoteHost().empty() || lookup->wakeFd < 0) {
+        // Reported through the loop, as a lookup that failed later would be.
+        state_ = sckError;
+        std::weak_ptr<int> alive = alive_;
+        post([this, alive] {
+            if (!alive.expired() && state_ == sckError) Error(sckHostNotFound, errorText(sckHostNotFound));
+        });
+        return;
+    }
+    lookup_ = lookup;
+    addPoller(this);
+    std::thread([lookup, host = RemoteHost()] {
         addrinfo hints{};
         hints.ai_family = AF_INET;
         hints.ai_socktype = SOCK_STREAM;
         addrinfo* res = nullptr;
-        if (RemoteHost().empty() || ::getaddrinfo(RemoteHost().c_str(), nullptr, &hints, &res) != 0 || res == nullptr) {
-            // Reported through the loop, as a lookup that failed later would be.
-            state_ = sckError;
-            std::weak_ptr<int> alive = alive_;
-            post([this, alive] {
-                if (!alive.expired() && state_ == sckError) Error(sckHostNotFound, errorText(sckHostNotFound));
-            });
-            return;
+        if (::getaddrinfo(host.c_str(), nullptr, &hints, &res) == 0 && res != nullptr) {
+            lookup->address = reinterpret_cast<sockaddr_in*>(res->ai_addr)->sin_addr;
+            lookup->found = true;
         }
-        addr.sin_addr = reinterpret_cast<sockaddr_in*>(res->ai_addr)->sin_addr;
-        ::freeaddrinfo(res);
+        if (res != nullptr) ::freeaddrinfo(res);
+        lookup->done.store(true, std::memory_order_release);
+        const uint64_t one = 1;
+        [[maybe_unused]] ssize_t n = ::write(lookup->wakeFd, &one, sizeof one);
+    }).detach();
+}
+
+void Winsock::lookupEnded() {
+    if (!lookup_ || !lookup_->done.load(std::memory_order_acquire)) return;
+    std::shared_ptr<Lookup> lookup = std::move(lookup_);
+    removePoller(this);
+    if (!lookup->found) {
+        state_ = sckError;
+        Error(sckHostNotFound, errorText(sckHostNotFound));
+        return;
     }
+    startConnect(&lookup->address);
+}
+
+void Winsock::startConnect(const void* address) {
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_port = htons(static_cast<uint16_t>(RemotePort()));
+    addr.sin_addr = *static_cast<const in_addr*>(address);
     state_ = sckHostResolved;
 
     fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
@@ -115,16 +169,12 @@ void Winsock::GetData(std::string& data, long maxLen) {
 
 void Winsock::Close() {
     removePoller(this);
+    lookup_.reset();  // a lookup still running ends unheard
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
     state_ = sckClosed;
     pending_.clear();
     localPort_ = 0;
-}
-
-short Winsock::waitEvents() const {
-    if (state_ == sckConnecting || !pending_.empty()) return POLLOUT | POLLIN;
-    return POLLIN;
 }
 
 void Winsock::fail(int number) {
@@ -187,6 +237,10 @@ void Winsock::readAvailable() {
 }
 
 void Winsock::poll() {
+    if (lookup_) {
+        lookupEnded();
+        return;
+    }
     if (fd_ < 0) return;
     pollfd p{fd_, waitEvents(), 0};
     if (::poll(&p, 1, 0) <= 0) return;

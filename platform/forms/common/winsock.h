@@ -1,5 +1,6 @@
 #pragma once
-// Winsock: the TCP socket control. Connect starts a non-blocking connection; the message loop
+// Winsock: the TCP socket control. Connect starts a non-blocking connection (a host name is
+// looked up off the loop's thread, so Connect never waits for the resolver); the message loop
 // polls the socket and raises Connect, DataArrival, Close and Error. Sends never raise SIGPIPE.
 // An operation the current state does not allow throws BasicError with the control's number
 // (40006, 40020) and changes nothing.
@@ -52,7 +53,8 @@ public:
 
     // Connects to host (a name or dotted address) and port; "" and 0 take RemoteHost and
     // RemotePort. Allowed only while closed (40020 otherwise). A port outside 1..65535 is 10014.
-    // A failure to reach the host comes later as the Error event.
+    // A name leaves the control resolving (4) until its lookup ends. A host that cannot be
+    // found or reached comes later as the Error event.
     void Connect(const std::string& host = "", int port = 0);
     // Queues the data for sending; allowed only while connected (40006 otherwise).
     void SendData(const std::string& data);
@@ -75,14 +77,19 @@ public:
     static std::string errorText(int number);
 
 private:
+    struct Lookup;
     void poll() override;
-    int waitFd() const override { return fd_; }
+    void startConnect(const void* address);
+    void lookupEnded();
+    int waitFd() const override;
     short waitEvents() const override;
     void fail(int number);
     void flush();
     void readAvailable();
 
     int fd_ = -1;
+    // The name lookup under way, shared with the thread that runs it; dropped by Close.
+    std::shared_ptr<Lookup> lookup_;
     int state_ = sckClosed;
     int localPort_ = 0;
     std::string received_;

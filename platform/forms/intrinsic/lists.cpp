@@ -88,8 +88,12 @@ void ListBox::ListIndex(int i) {
 std::string ListBox::Text() const { return listIndex_ < 0 ? std::string() : items_.item(listIndex_); }
 
 void ListBox::mouseDown(int button, int shift, float x, float y) {
-    int row = TopIndex() + static_cast<int>(y) / pixelsToTwips(kRowPixels);
-    if (row >= 0 && row < ListCount()) ListIndex(row);
+    // Rows begin inside the sunken border, as they are drawn.
+    const int inside = static_cast<int>(y) - pixelsToTwips(kBorderPixels);
+    if (inside >= 0) {
+        const int row = TopIndex() + inside / pixelsToTwips(kRowPixels);
+        if (row < ListCount()) ListIndex(row);
+    }
     Control::mouseDown(button, shift, x, y);
 }
 

@@ -52,8 +52,9 @@ public:
     std::string Text() const;
     QV_FORMS_PROPERTY(bool, Sorted, false)
     QV_FORMS_PROPERTY(int, TopIndex, 0)
-    // Pixels per row, for clicks and drawing.
+    // Pixels per row and of the sunken border around the rows, for clicks and drawing.
     static constexpr int kRowPixels = 13;
+    static constexpr int kBorderPixels = 2;
 
     void mouseDown(int button, int shift, float x, float y) override;
     void mouseClick(int, float, float) override {}

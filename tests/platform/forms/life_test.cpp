@@ -130,6 +130,9 @@ TEST_F(FormsLife, UnloadFromInsideAHandlerReleasesAfterItReturns) {
     journal.clear();
     DoEvents();  // the loop's next pass releases the object
     EXPECT_EQ(journal, (std::vector<std::string>{"Terminate", "destroyed"}));
+    EXPECT_FALSE(IsVisible<frmLife>());
+    EXPECT_FALSE(IsLoaded<frmLife>());
+    EXPECT_EQ(journal.size(), 2u) << "asking after the unload makes no new instance";
 
     // The next use is a fresh instance with its designer values.
     frmLife& again = Default<frmLife>();

@@ -3,6 +3,7 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -129,6 +130,35 @@ TEST_F(WinsockTest, ConnectSendReceiveAndServerClose) {
     EXPECT_EQ(ws.State(), sckClosed);
 }
 
+TEST_F(WinsockTest, AHostNameIsLookedUpWithoutBlockingConnect) {
+    LoopbackServer server;
+    ws.Connect("localhost", server.port());
+    EXPECT_EQ(ws.State(), sckResolvingHost) << "Connect returns while the name is looked up";
+    ASSERT_TRUE(pumpUntil([&] { return ws.State() != sckResolvingHost; }));
+    server.accept();
+    ASSERT_TRUE(pumpUntil([&] { return ws.State() == sckConnected; }));
+    EXPECT_EQ(form.events, (std::vector<std::string>{"Connect"}));
+    EXPECT_EQ(ws.RemoteHost(), "localhost");
+    ws.Close();
+
+    // Closed while the lookup runs: nothing is heard of it afterwards.
+    form.events.clear();
+    ws.Connect("localhost", server.port());
+    ws.Close();
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    for (int i = 0; i < 5; ++i) DoEvents();
+    EXPECT_TRUE(form.events.empty());
+    EXPECT_EQ(ws.State(), sckClosed);
+
+    // No host at all is a host not found, reported from the loop.
+    ws.RemoteHost("");
+    ws.Connect("", server.port());
+    EXPECT_TRUE(form.events.empty());
+    ASSERT_TRUE(pumpUntil([&] { return !form.events.empty(); }));
+    EXPECT_EQ(form.events, (std::vector<std::string>{"Error 11001"}));
+    EXPECT_EQ(ws.State(), sckError);
+}
+
 TEST_F(WinsockTest, RefusedConnectionRaisesError) {
     int port;
     {
@@ -170,6 +200,10 @@ TEST_F(WinsockTest, OperationsTheStateDoesNotAllowThrowTheControlsError) {
 }
 
 TEST_F(WinsockTest, SendingToAVanishedPeerNeverRaisesSigpipe) {
+    // With the default disposition a broken pipe's signal would end the test program.
+    struct sigaction dflt {}, old {};
+    dflt.sa_handler = SIG_DFL;
+    ::sigaction(SIGPIPE, &dflt, &old);
     LoopbackServer server;
     ws.Connect("127.0.0.1", server.port());
     server.accept();
@@ -184,6 +218,7 @@ TEST_F(WinsockTest, SendingToAVanishedPeerNeverRaisesSigpipe) {
     }
     ASSERT_TRUE(pumpUntil([&] { return ws.State() != sckConnected; }));
     EXPECT_TRUE(ws.State() == sckClosing || ws.State() == sckError);
+    ::sigaction(SIGPIPE, &old, nullptr);
 }
 
 }  // namespace

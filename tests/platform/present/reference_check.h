@@ -2,10 +2,10 @@
 // Compares a rendered picture with a reference PNG under fixtures/present by tolerance.
 //
 // To regenerate the references after a deliberate change of the look, run
-//   QV_UPDATE_REFERENCES=1 build-dev/tests/platform/present/present_tests --gtest_filter='Reference*'
+//   QV_UPDATE_REFERENCES=1 build-test/tests/platform/present/present_tests --gtest_filter='Reference*'
 // and look at the pictures in tests/fixtures/present before committing them. A failing
-// comparison leaves NAME.actual.png and NAME.diff.png (differences in red) in the test's
-// working folder.
+// comparison writes NAME.actual.png and NAME.diff.png (differences in red) into the test's build
+// folder and names them in the failure; it never writes into the source tree.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -29,13 +29,16 @@ inline void expectMatchesReference(const gfx::Canvas& actual, const std::string&
     const auto reference = readPng(path);
     ASSERT_TRUE(reference.has_value()) << "cannot read " << path;
     const ImageDifference d = compareImages(actual, *reference, kChannelTolerance);
+    std::string written;
     if (!d.within(kMaxDifferingShare)) {
-        gfx::writePng(actual, name + ".actual.png");
-        gfx::writePng(differenceImage(actual, *reference, kChannelTolerance), name + ".diff.png");
+        const std::string stem = std::string(QV_TEST_OUTPUT_DIR) + "/" + name;
+        if (gfx::writePng(actual, stem + ".actual.png") &&
+            gfx::writePng(differenceImage(actual, *reference, kChannelTolerance), stem + ".diff.png"))
+            written = "; drawn: " + stem + ".actual.png, differences: " + stem + ".diff.png";
     }
     EXPECT_TRUE(d.sameSize) << actual.width() << "x" << actual.height() << " against " << reference->width() << "x"
-                            << reference->height();
-    EXPECT_LE(d.share(), kMaxDifferingShare) << d.differing << " of " << d.pixels << " pixels differ";
+                            << reference->height() << written;
+    EXPECT_LE(d.share(), kMaxDifferingShare) << d.differing << " of " << d.pixels << " pixels differ" << written;
 }
 
 }  // namespace qv::present::testing
