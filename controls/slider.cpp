@@ -224,7 +224,6 @@ void ucSlider::lightSegmentsFromThumb() {
 }
 
 void ucSlider::thumbMouseDown(int, float, float) {
-    dragging_ = true;
     parts_.lblValue.Visible = true;
     Refresh();
 }
@@ -251,7 +250,6 @@ void ucSlider::thumbMouseMove(int button, float x, float) {
 }
 
 void ucSlider::thumbMouseUp(int, float, float) {
-    dragging_ = false;
     parts_.lblValue.Visible = !valueHide_;
     Refresh();
 }
@@ -316,11 +314,15 @@ ucSlider::Part ucSlider::partAt(float x, float y) const {
     return Part::Track;
 }
 
+// The part a button went down on keeps the mouse until the button comes up, as a picture box
+// or image holds it: a drag that leaves the thumb goes on, and a press elsewhere that passes
+// over the thumb does not drag it.
 void ucSlider::UserControl_MouseDown(int button, int, float x, float y) {
     downX_ = x;
     downY_ = y;
+    if (pressed_ == Part::None) pressed_ = partAt(x, y);
     const SliderTrack& t = parts_.picForm;
-    switch (partAt(x, y)) {
+    switch (pressed_) {
         case Part::Thumb: thumbMouseDown(button, x - t.Left - parts_.imgSlider.Left, y - t.Top - parts_.imgSlider.Top); break;
         case Part::Track: trackMouseDown(button, x - t.Left, y - t.Top); break;
         default: break;
@@ -329,17 +331,19 @@ void ucSlider::UserControl_MouseDown(int button, int, float x, float y) {
 
 void ucSlider::UserControl_MouseMove(int button, int, float x, float y) {
     const SliderTrack& t = parts_.picForm;
-    if (dragging_ || partAt(x, y) == Part::Thumb)
+    if (pressed_ == Part::Thumb)
         thumbMouseMove(button, x - t.Left - parts_.imgSlider.Left, y - t.Top - parts_.imgSlider.Top);
 }
 
 void ucSlider::UserControl_MouseUp(int button, int, float x, float y) {
+    const Part part = pressed_ != Part::None ? pressed_ : partAt(x, y);
+    pressed_ = Part::None;
     const SliderTrack& t = parts_.picForm;
-    if (dragging_) {
-        thumbMouseUp(button, x - t.Left - parts_.imgSlider.Left, y - t.Top - parts_.imgSlider.Top);
-        return;
+    switch (part) {
+        case Part::Thumb: thumbMouseUp(button, x - t.Left - parts_.imgSlider.Left, y - t.Top - parts_.imgSlider.Top); break;
+        case Part::Track: trackMouseUp(button, x - t.Left, y - t.Top); break;
+        default: break;
     }
-    if (partAt(x, y) == Part::Track) trackMouseUp(button, x - t.Left, y - t.Top);
 }
 
 void ucSlider::UserControl_Click() {

@@ -104,7 +104,7 @@ private:
     std::int16_t barColor_ = 1;
     int margin_ = 130;
     float downX_ = 0, downY_ = 0;  // where the last button went down, for the click
-    bool dragging_ = false;  // a button went down on the thumb and is still held
+    Part pressed_ = Part::None;    // the part that holds the mouse while a button is down
 };
 
 }  // namespace qv::controls

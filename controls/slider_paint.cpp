@@ -2,9 +2,11 @@
 // the caption bar with its arrow on top.
 #include "controls/slider.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/gfx/device_context.h"
+#include "platform/gfx/region.h"
 
 namespace qv::controls {
 
@@ -64,20 +66,29 @@ gfx::Canvas ucSlider::render(int scale) const {
         paint.ox = t.Left;
         paint.oy = t.Top;
         paint.box(0, 0, t.Width, t.Height, t.BackColor, std::nullopt);
+        // The track is a picture box: what it holds is cut at its edges.
+        dc.setClip(gfx::Region::rect(paint.x(0), paint.y(0), paint.x(t.Width), paint.y(t.Height)));
         for (const SliderShape& s : p.Shape1) {
             if (s.Visible) paint.box(s.Left, s.Top, s.Width, s.Height, s.FillColor, gfx::rgb(0, 0, 0));
         }
         for (const SliderLine* l : {&p.Line1, &p.Line2, &p.Line3, &p.Line4, &p.Line5, &p.Line6}) paint.line(*l);
 
-        // The thumb: a raised block with a point toward the wedge.
+        // The thumb: a raised pointer whose point touches the base line under the wedge. Its
+        // picture is drawn whole within the part of it that the track shows.
         const SliderImage& th = p.imgSlider;
-        const double l = th.Left, top = th.Top, w = th.Width, h = th.Height;
+        const double l = th.Left, top = th.Top, w = th.Width;
+        const double bottom = std::min<double>(top + th.Height, t.Height) - 15;
+        const double shoulder = top + 60;
         paint.polygon({{paint.x(l + w / 2), paint.y(top)},
-                       {paint.x(l + w - 15), paint.y(top + h * 0.3)},
-                       {paint.x(l + w - 15), paint.y(top + h - 15)},
-                       {paint.x(l), paint.y(top + h - 15)},
-                       {paint.x(l), paint.y(top + h * 0.3)}},
+                       {paint.x(l + w - 15), paint.y(shoulder)},
+                       {paint.x(l + w - 15), paint.y(bottom)},
+                       {paint.x(l), paint.y(bottom)},
+                       {paint.x(l), paint.y(shoulder)}},
                       gfx::rgb(224, 224, 224), gfx::rgb(64, 64, 64));
+        // A grip groove down its middle.
+        paint.line(SliderLine{static_cast<int>(l + w / 2), static_cast<int>(shoulder),
+                              static_cast<int>(l + w / 2), static_cast<int>(bottom - 30), gfx::rgb(128, 128, 128)});
+        dc.setClip(std::nullopt);
 
         if (p.lblValue.Visible) paint.text(p.lblValue, gfx::dt::kLeft | gfx::dt::kVCenter);
     }

@@ -218,6 +218,21 @@ TEST_F(SliderTest, InputOnTheControlReachesThePartUnderThePointer) {
     slider_.mouseUp(forms::kLeftButton, 0, 1125, 225 + 495);
     EXPECT_FALSE(slider_.parts().lblValue.Visible);
 
+    // A click on the track brings the thumb under the pointer; the release still belongs to
+    // the track, which hides the value again.
+    slider_.mouseDown(forms::kLeftButton, 0, 1665, 225 + 450);  // n = 1600, 1600 / 20.95 = 76.4
+    EXPECT_EQ(slider_.Value(), 76);
+    EXPECT_TRUE(slider_.parts().lblValue.Visible);
+    slider_.mouseUp(forms::kLeftButton, 0, 1665, 225 + 450);
+    EXPECT_FALSE(slider_.parts().lblValue.Visible);
+
+    // A press on the wedge that then passes over the thumb does not drag it.
+    slider_.mouseDown(forms::kLeftButton, 0, 300, 225 + 300);
+    slider_.mouseMove(forms::kLeftButton, 0, thumb() + 130, 225 + 450);  // a drag would give 79
+    slider_.mouseMove(forms::kLeftButton, 0, 300, 225 + 450);
+    slider_.mouseUp(forms::kLeftButton, 0, 300, 225 + 450);
+    EXPECT_EQ(slider_.Value(), 76);
+
     auto click = [&](float x, float y) {
         slider_.mouseDown(forms::kLeftButton, 0, x, y);
         slider_.mouseUp(forms::kLeftButton, 0, x, y);

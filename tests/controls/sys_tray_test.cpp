@@ -209,12 +209,16 @@ TEST_F(SysTrayTest, OtherMessagesStillReachTheWindowsOwnProcedure) {
 
 TEST_F(SysTrayTest, DesignModeStoresInTrayButAddsNothing) {
     auto t = make(false);
-    auto proc = ws_.windowProc(t->hWnd());
+    int raised = 0;
+    t->MouseUp = [&](int&, std::int32_t&) { ++raised; };
     t->InTray(true);
     EXPECT_TRUE(t->InTray());
     EXPECT_TRUE(shell_.calls.empty());
     EXPECT_FALSE(t->added());
     EXPECT_EQ(ws_.userData(t->hWnd()), 0);
+    // The window is not subclassed: a callback message reaching it raises nothing.
+    ws_.sendMessage(t->hWnd(), mSysTray::kTrayCallbackMessage, 0, gui::WM_RBUTTONUP);
+    EXPECT_EQ(raised, 0);
     EXPECT_EQ(changed(*t), std::vector<std::string>{"InTray"});
 
     forms::PropertyBag bag = t->saveProperties();
