@@ -305,6 +305,26 @@ TEST_F(PollPassTest, KillConnectionClosesTheRecordsOwnConnectionOnly) {
     EXPECT_EQ(sim.connections().size(), 2u);
 }
 
+TEST_F(PollPassTest, BlockRuleClosesEveryConnectionOfALargeTable) {
+    // Far more rows than a fixed-size row buffer or record table would hold.
+    constexpr int kConnections = 2101;
+    setRule("C:\\Apps\\spray.exe", "1");
+    addApp(300, "C:\\Apps\\spray.exe");
+    for (int i = 0; i < kConnections; ++i)
+        sim.addConnection({host::kTcpEstablished, host::rowAddress(192, 168, 1, 10),
+                           host::rowPort(static_cast<uint16_t>(10000 + i)),
+                           host::rowAddress(10, 1, static_cast<uint8_t>(i / 250), static_cast<uint8_t>(i % 250 + 1)),
+                           host::rowPort(443)},
+                          300);
+
+    PollConnections(false);
+
+    EXPECT_EQ(Connections().count(), kConnections);
+    EXPECT_EQ(pollState().counts, (TrafficCounts{0, kConnections, kConnections}));
+    EXPECT_EQ(sim.deletedConnections().size(), static_cast<std::size_t>(kConnections));
+    EXPECT_TRUE(sim.connections().empty());
+}
+
 TEST_F(PollPassTest, PassAskedForDuringAPassStartsItOverInsteadOfNesting) {
     addApp(300, "C:\\Apps\\web.exe");
     addApp(400, "C:\\Apps\\mail.exe");
