@@ -132,6 +132,8 @@ TEST_F(EngineAlertsTest, RiskFollowsTheTrojanListAndTheSecurityLevel) {
         EXPECT_EQ(window.visible, !c.hidden);
         EXPECT_EQ(a.lbltrojan, c.risk);
         EXPECT_EQ(a.Text1, c.text1);
+        EXPECT_EQ(a.txtfile, *c.risk ? "tool.exe" : "");
+        EXPECT_EQ(a.txthost, *c.risk ? "10.0.0.90" : "");
         EXPECT_EQ(a.txtport, *c.risk ? (c.listed ? "31337" : "443") : "");
         EXPECT_FALSE(a.closed);  // the alert stays open, even after its process ended
         EXPECT_EQ(!sim.terminated().empty(), c.terminated);

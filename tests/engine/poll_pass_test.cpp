@@ -17,12 +17,15 @@ using test::EngineTest;
 class PollPassTest : public EngineTest {};
 
 TEST_F(PollPassTest, EachConnectionIsDecidedByThePermissionBoxesAndItsRule) {
+    // The updater is the program folder's Updates\update.exe, named with either separator; the
+    // same name in other letters is an application like any other.
+    enum class App { Mail, Updater, UpdaterBackslashes, UpdaterOtherCase };
     struct Case {
         const char* name;
         int check1 = 0;
         int check2 = 0;
         bool blockAll = false;
-        bool updater = false;
+        App app = App::Mail;
         std::optional<std::string> rule;  // nullopt: no rule stored
         // expected
         int trafficLines = 0;  // Outbound lines
@@ -33,19 +36,27 @@ TEST_F(PollPassTest, EachConnectionIsDecidedByThePermissionBoxesAndItsRule) {
         int messageBoxes = 0;
     };
     const Case cases[] = {
-        {"allow all", 1, 0, false, false, "1", 1, 0, false, false, false, 0},
-        {"block all", 0, 1, false, false, "2", 2, 2, true, false, false, 0},
-        {"no rule", 0, 0, false, false, std::nullopt, 2, 0, false, false, true, 0},
-        {"ask", 0, 0, false, false, "0", 2, 0, false, false, true, 0},
-        {"empty rule asks", 0, 0, false, false, "", 2, 0, false, false, true, 0},
-        {"block", 0, 0, false, false, "1", 2, 2, true, false, false, 0},
-        {"trust", 0, 0, false, false, "2", 2, 0, false, false, false, 0},
-        {"terminate", 0, 0, false, false, "3", 2, 0, false, true, false, 0},
-        {"other text trusts", 0, 0, false, false, "7", 2, 0, false, false, false, 0},
-        {"block-all notice", 0, 0, true, false, std::nullopt, 2, 0, true, false, false, 0},
-        {"notice leaves rules", 0, 0, true, false, "2", 2, 0, false, false, false, 0},
-        {"updater", 0, 0, false, true, std::nullopt, 2, 0, false, false, false, 2},
-        {"updater with rule", 0, 0, false, true, "2", 2, 0, false, false, false, 0},
+        {"allow all", 1, 0, false, App::Mail, "1", 1, 0, false, false, false, 0},
+        {"allow all asks nobody", 1, 0, false, App::Mail, std::nullopt, 1, 0, false, false, false, 0},
+        {"allow all ends nothing", 1, 0, false, App::Mail, "3", 1, 0, false, false, false, 0},
+        {"block all", 0, 1, false, App::Mail, "2", 2, 2, true, false, false, 0},
+        {"block all asks nobody", 0, 1, false, App::Mail, std::nullopt, 2, 2, true, false, false, 0},
+        {"block all ends nothing", 0, 1, false, App::Mail, "3", 2, 2, true, false, false, 0},
+        {"allow all wins over block all", 1, 1, false, App::Mail, "1", 1, 0, false, false, false, 0},
+        {"no rule", 0, 0, false, App::Mail, std::nullopt, 2, 0, false, false, true, 0},
+        {"ask", 0, 0, false, App::Mail, "0", 2, 0, false, false, true, 0},
+        {"empty rule asks", 0, 0, false, App::Mail, "", 2, 0, false, false, true, 0},
+        {"block", 0, 0, false, App::Mail, "1", 2, 2, true, false, false, 0},
+        {"trust", 0, 0, false, App::Mail, "2", 2, 0, false, false, false, 0},
+        {"terminate", 0, 0, false, App::Mail, "3", 2, 0, false, true, false, 0},
+        {"other text trusts", 0, 0, false, App::Mail, "7", 2, 0, false, false, false, 0},
+        {"block-all notice", 0, 0, true, App::Mail, std::nullopt, 2, 0, true, false, false, 0},
+        {"notice leaves rules", 0, 0, true, App::Mail, "2", 2, 0, false, false, false, 0},
+        {"notice before updater", 0, 0, true, App::Updater, std::nullopt, 2, 0, true, false, false, 0},
+        {"updater", 0, 0, false, App::Updater, std::nullopt, 2, 0, false, false, false, 2},
+        {"updater named with backslashes", 0, 0, false, App::UpdaterBackslashes, "0", 2, 0, false, false, false, 2},
+        {"updater in other letters", 0, 0, false, App::UpdaterOtherCase, std::nullopt, 2, 0, false, false, true, 0},
+        {"updater with rule", 0, 0, false, App::Updater, "2", 2, 0, false, false, false, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -57,7 +68,10 @@ TEST_F(PollPassTest, EachConnectionIsDecidedByThePermissionBoxesAndItsRule) {
         window.check1 = c.check1;
         window.check2 = c.check2;
         windows.blockAll = c.blockAll;
-        const std::string app = c.updater ? dir.path() + "/Updates/update.exe" : "C:\\Apps\\mail.exe";
+        std::string app = "C:\\Apps\\mail.exe";
+        if (c.app == App::Updater) app = dir.path() + "/Updates/update.exe";
+        if (c.app == App::UpdaterBackslashes) app = base::Replace(dir.path(), "/", "\\") + "\\Updates\\update.exe";
+        if (c.app == App::UpdaterOtherCase) app = dir.path() + "/Updates/Update.exe";
         base::removeFile(dir / "Data/Firewall.qvl");
         base::removeFile(dir / "Logs/traffic_12_10_2026.log");
         if (c.rule) setRule(app, *c.rule);
@@ -107,6 +121,36 @@ TEST_F(PollPassTest, CountsAndTrafficLinesByDirection) {
     EXPECT_EQ(pollState().counts, (TrafficCounts{1, 2, 0}));
     // A record without a path is not asked about.
     EXPECT_TRUE(windows.alerts.empty());
+}
+
+TEST_F(PollPassTest, RecordWithoutPathIsNeverAskedOrListedButBlockAllClosesIt) {
+    struct Case {
+        const char* name;
+        int check2;
+        bool blockAll;
+        bool closed;
+    } cases[] = {{"plain", 0, false, false}, {"block all", 1, false, true}, {"block-all notice", 0, true, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        startRun();
+        sim = host::SimHost();
+        sim.setOwnProcess(2, 1);
+        windows.alerts.clear();
+        window.lvFirewall.clear();
+        window.check2 = c.check2;
+        windows.blockAll = c.blockAll;
+        window.visible = true;
+        sim.addProcess(500, "", {501});  // a process whose path cannot be read
+        connect(500, 1050, 7, 25);
+
+        PollConnections(false);
+
+        EXPECT_TRUE(windows.alerts.empty());
+        EXPECT_TRUE(window.lvFirewall.empty());
+        EXPECT_FALSE(sim.isSuspended(500));
+        EXPECT_EQ(closed(row(1050, 7, 25)), c.closed);
+        EXPECT_EQ(pollState().counts.Blocked, c.check2);
+    }
 }
 
 TEST_F(PollPassTest, PassRunsOnlyWhenTheRowCountMovesOrIsForced) {
@@ -259,6 +303,26 @@ TEST_F(PollPassTest, KillConnectionClosesTheRecordsOwnConnectionOnly) {
     KillConnection(0, "C:\\Apps\\web.exe");
     EXPECT_EQ(sim.deletedConnections().size(), 1u);
     EXPECT_EQ(sim.connections().size(), 2u);
+}
+
+TEST_F(PollPassTest, BlockRuleClosesEveryConnectionOfALargeTable) {
+    // Far more rows than a fixed-size row buffer or record table would hold.
+    constexpr int kConnections = 2101;
+    setRule("C:\\Apps\\spray.exe", "1");
+    addApp(300, "C:\\Apps\\spray.exe");
+    for (int i = 0; i < kConnections; ++i)
+        sim.addConnection({host::kTcpEstablished, host::rowAddress(192, 168, 1, 10),
+                           host::rowPort(static_cast<uint16_t>(10000 + i)),
+                           host::rowAddress(10, 1, static_cast<uint8_t>(i / 250), static_cast<uint8_t>(i % 250 + 1)),
+                           host::rowPort(443)},
+                          300);
+
+    PollConnections(false);
+
+    EXPECT_EQ(Connections().count(), kConnections);
+    EXPECT_EQ(pollState().counts, (TrafficCounts{0, kConnections, kConnections}));
+    EXPECT_EQ(sim.deletedConnections().size(), static_cast<std::size_t>(kConnections));
+    EXPECT_TRUE(sim.connections().empty());
 }
 
 TEST_F(PollPassTest, PassAskedForDuringAPassStartsItOverInsteadOfNesting) {
