@@ -1,7 +1,8 @@
 #include "ui/windows/frm_alert.h"
 
+#include <cstdint>
+#include <limits>
 #include <string>
-#include <vector>
 
 #include "controls/balloon.h"
 #include "engine/cini.h"
@@ -9,9 +10,7 @@
 #include "engine/poll_pass.h"
 #include "engine/process_control.h"
 #include "engine/stores.h"
-#include "platform/base/convert.h"
 #include "platform/base/program_folder.h"
-#include "platform/base/text.h"
 #include "platform/gui/sound.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/run_state.h"
@@ -37,10 +36,11 @@ AlertTagFields splitTag(const std::string& tag) {
     return f;
 }
 
-// A decimal number of the tag, or -1 when the field holds none.
+// A decimal number of the tag that fits 32 bits, or -1 when the field holds none.
 long long tagNumber(const std::string& field) {
-    if (field.empty() || field.find_first_not_of("0123456789") != std::string::npos || field.size() > 10) return -1;
-    return std::stoll(field);
+    if (field.empty() || field.size() > 10 || field.find_first_not_of("0123456789") != std::string::npos) return -1;
+    const long long n = std::stoll(field);
+    return n <= std::numeric_limits<int32_t>::max() ? n : -1;
 }
 
 }  // namespace
