@@ -1,0 +1,38 @@
+// The alert and the block-all notice as the headless presenter draws them, compared with their
+// reference pictures.
+#include <gtest/gtest.h>
+
+#include "platform/present/headless_presenter.h"
+#include "platform/present/render.h"
+#include "tests/ui/windows/picture_check.h"
+#include "tests/ui/windows/windows_fixture.h"
+#include "ui/windows/frm_alert.h"
+#include "ui/windows/frm_block_all.h"
+
+namespace qv::ui::testing {
+namespace {
+
+using WindowPictures = WindowsTest;
+
+TEST_F(WindowPictures, ConnectionAlertAsTheEngineFillsIt) {
+    main_->Slider3.Value(2);
+    addApp(300, "C:\\Program Files\\Browser\\browser.exe");
+    connect(300, 1050, 9, 443);
+    engine::PollConnections(false);
+    ASSERT_EQ(loaded<frmAlert>().size(), 1u);
+    frmAlert& alert = *loaded<frmAlert>()[0];
+    alert.Combo.Text("Trust");
+    expectMatchesPicture(present::renderForm(alert), "frmAlert");
+}
+
+TEST_F(WindowPictures, BlockAllNotice) {
+    frmBlockAll& notice = forms::Default<frmBlockAll>();
+    notice.Show();
+    // The headless presenter writes it as any window, by its name.
+    present::HeadlessPresenter presenter(root_.string());
+    EXPECT_EQ(presenter.snapshot(notice), root_.string() + "/frmBlockAll.png");
+    expectMatchesPicture(present::renderForm(notice), "frmBlockAll");
+}
+
+}  // namespace
+}  // namespace qv::ui::testing

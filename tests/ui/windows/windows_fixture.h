@@ -1,0 +1,153 @@
+#pragma once
+// A loaded main window with its engine view and the alert windows installed, on a simulated
+// machine, a fake clock and a window system of the test's own, over a fresh program folder and
+// per-user configuration folder. Engine state starts as in a new run.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "controls/balloon.h"
+#include "engine/alert_markers.h"
+#include "engine/alert_windows.h"
+#include "engine/cini.h"
+#include "engine/connection_table.h"
+#include "engine/main_window.h"
+#include "engine/poll_pass.h"
+#include "engine/stores.h"
+#include "engine/ui_hooks.h"
+#include "engine/version_reader.h"
+#include "platform/base/clock.h"
+#include "platform/base/files.h"
+#include "platform/base/program_folder.h"
+#include "platform/forms/form.h"
+#include "platform/forms/instances.h"
+#include "platform/forms/msgbox.h"
+#include "platform/forms/runtime.h"
+#include "platform/gui/sound.h"
+#include "platform/gui/window_system.h"
+#include "platform/host/sim/sim_host.h"
+#include "platform/settings/config_folder.h"
+#include "ui/main/frm_main.h"
+#include "ui/windows/alert_window_set.h"
+
+namespace qv::ui::testing {
+
+class WindowsTest : public ::testing::Test {
+protected:
+    WindowsTest()
+        : root_(std::filesystem::temp_directory_path() /
+                ("qv_ui_windows_" + std::to_string(::getpid()) + "_" + testName())),
+          previousFolder_(base::programFolder()) {
+        std::filesystem::remove_all(root_);
+        std::filesystem::create_directories(root_ / "program" / "Data");
+        std::filesystem::create_directories(root_ / "program" / "Conf");
+        std::filesystem::create_directories(root_ / "config");
+        base::setProgramFolder((root_ / "program").string());
+        configHome_.emplace((root_ / "config").string());
+        forms::setDesignFolder(QV_SOURCE_DIR "/assets/Forms");
+        forms::setPrompter(&prompter_);
+        controls::ResetBalloon();
+
+        engine::RuleStore().Path(engine::RuleStorePath());
+        engine::GuardStore().Path(engine::GuardStorePath());
+        engine::pollState() = engine::PollState{};
+        engine::AskedApps().clear();
+        engine::PendingAlerts().clear();
+        engine::Connections().clear();
+        engine::ClearVersionCache();
+        engine::setDoEventsHandler([] { forms::DoEvents(); });
+        sim_.setOwnProcess(2, 1);
+
+        forms::Load(*main_);
+        main_->Logging = true;
+        useMain_.emplace(main_->engineView());
+    }
+    ~WindowsTest() override {
+        forms::resetForms();
+        forms::resetRuntime();
+        useMain_.reset();
+        main_.reset();
+        engine::setDoEventsHandler({});
+        controls::ResetBalloon();
+        forms::setPrompter(nullptr);
+        configHome_.reset();
+        base::setProgramFolder(previousFolder_);
+        std::filesystem::remove_all(root_);
+    }
+    static std::string testName() {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        return std::string(info->test_suite_name()) + "_" + info->name();
+    }
+
+    // A process with one thread (its id is pid + 1).
+    void addApp(uint32_t pid, const std::string& path) { sim_.addProcess(pid, path, {pid + 1}); }
+    // An established connection from 192.168.1.10:localPort to 10.0.0.remoteLast:remotePort.
+    static host::TcpRow row(uint16_t localPort, uint8_t remoteLast, uint16_t remotePort) {
+        return {host::kTcpEstablished, host::rowAddress(192, 168, 1, 10), host::rowPort(localPort),
+                host::rowAddress(10, 0, 0, remoteLast), host::rowPort(remotePort)};
+    }
+    void connect(uint32_t pid, uint16_t localPort, uint8_t remoteLast, uint16_t remotePort) {
+        sim_.addConnection(row(localPort, remoteLast, remotePort), pid);
+    }
+    bool closed(const host::TcpRow& r) const {
+        for (const auto& d : sim_.deletedConnections())
+            if (host::sameEndpoints(d, r)) return true;
+        return false;
+    }
+    static std::string readStore(engine::cINI& store, const std::string& section, const std::string& key) {
+        store.Section(section);
+        store.Key(key);
+        store.Default("-");
+        return store.Value();
+    }
+    static void writeStore(engine::cINI& store, const std::string& section, const std::string& key,
+                           const std::string& value) {
+        store.Section(section);
+        store.Key(key);
+        store.Value(value);
+    }
+    // The loaded forms of one class, in the order made.
+    template <class F>
+    static std::vector<F*> loaded() {
+        std::vector<F*> out;
+        for (forms::Form* f : forms::LoadedForms())
+            if (auto* x = dynamic_cast<F*>(f)) out.push_back(x);
+        return out;
+    }
+    std::vector<std::string> securityLog() const {
+        auto text = base::readFile((root_ / "program" / "Logs" / "security_12_10_2026.log").string());
+        std::vector<std::string> lines;
+        if (!text) return lines;
+        std::size_t at = 0;
+        while (at < text->size()) {
+            std::size_t eol = text->find("\r\n", at);
+            if (eol == std::string::npos) eol = text->size();
+            lines.push_back(text->substr(at, eol - at));
+            at = eol + 2;
+        }
+        return lines;
+    }
+
+    std::filesystem::path root_;
+    std::string previousFolder_;
+    std::optional<settings::ScopedConfigHome> configHome_;
+    base::FakeClock clock_{base::DateTime{2026, 12, 10, 15, 4, 5, 0}};
+    base::ScopedClock useClock_{clock_};
+    gui::WindowSystem ws_;
+    gui::ScopedWindowSystem useWindows_{ws_};
+    gui::RecordingSoundPlayer sounds_;
+    gui::ScopedSoundPlayer useSounds_{sounds_};
+    host::SimHost sim_;
+    host::ScopedHost useSim_{sim_};
+    forms::ScriptedPrompter prompter_;
+    std::unique_ptr<frmMain> main_ = std::make_unique<frmMain>();
+    std::optional<engine::ScopedMainWindow> useMain_;
+    AlertWindowSet alertWindows_{*main_};
+    engine::ScopedAlertWindows useAlertWindows_{alertWindows_};
+};
+
+}  // namespace qv::ui::testing
