@@ -2,21 +2,11 @@
 
 #include <vector>
 
+#include "platform/host/linux/text_fields.h"
+
 namespace qv::host::procfs {
 
 namespace {
-
-std::vector<std::string_view> words(std::string_view line) {
-    std::vector<std::string_view> out;
-    size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) ++i;
-        size_t start = i;
-        while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r') ++i;
-        if (i > start) out.push_back(line.substr(start, i - start));
-    }
-    return out;
-}
 
 // A decimal counter, possibly negative, as its low 32 bits.
 std::optional<uint32_t> counter(std::string_view s) {
@@ -68,8 +58,8 @@ void addSnmpCounters(std::string_view text, SnmpCounters& counters) {
         pos = nl + 1;
     }
     for (size_t i = 0; i + 1 < lines.size(); ++i) {
-        auto names = words(lines[i]);
-        auto values = words(lines[i + 1]);
+        auto names = fields(lines[i]);
+        auto values = fields(lines[i + 1]);
         if (names.size() < 2 || values.empty() || names[0] != values[0] || names[0].back() != ':') continue;
         // A value line starts with a number; a name line with a name.
         if (values.size() < 2 || !counter(values[1])) continue;

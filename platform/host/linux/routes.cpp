@@ -3,6 +3,8 @@
 #include <charconv>
 #include <vector>
 
+#include "platform/host/linux/text_fields.h"
+
 namespace qv::host::procfs {
 
 namespace {
@@ -19,18 +21,6 @@ void eachLine(std::string_view text, F f) {
         f(text.substr(pos, nl - pos));
         pos = nl + 1;
     }
-}
-
-std::vector<std::string_view> fields(std::string_view line) {
-    std::vector<std::string_view> out;
-    size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) ++i;
-        size_t start = i;
-        while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r') ++i;
-        if (i > start) out.push_back(line.substr(start, i - start));
-    }
-    return out;
 }
 
 bool hexValue(std::string_view s, unsigned long long& v) {
