@@ -228,24 +228,33 @@ void ucSlider::thumbMouseDown(int, float, float) {
     Refresh();
 }
 
+std::int32_t ucSlider::clampThumb(std::int32_t n) const {
+    const int w = trackWidth();
+    if (n < 0) return 0;
+    if (w - margin_ < n) return nearest(w - margin_ - 15);
+    return n;
+}
+
+void ucSlider::settleAtMax() {
+    if (value_ > max_) Value(max_);
+    if (value_ == max_) {
+        parts_.Shape1[24].Visible = true;
+        Value(max_);
+    }
+}
+
 void ucSlider::thumbMouseMove(int button, float x, float) {
     if (button != forms::kLeftButton) return;
     const int w = trackWidth();
     std::int32_t n = nearest(double(parts_.imgSlider.Left) + x - margin_ / 2.0);
-    n = 15 * (n / 15);
-    if (n < 0) n = 0;
-    else if (w - margin_ < n) n = nearest(w - margin_ - 15);
+    n = clampThumb(15 * (n / 15));
     parts_.imgSlider.Left = float(n);
     const std::int32_t range = max_ - min_;
     if (range == 0) return;
     float s = single(double(w - 20 - margin_) / range);
     Value(nearest(n / double(s) + min_));
     lightSegmentsFromThumb();
-    if (value_ > max_) Value(max_);
-    if (value_ == max_) {
-        parts_.Shape1[24].Visible = true;
-        Value(max_);
-    }
+    settleAtMax();
     parts_.lblValue.Caption = std::to_string(value_);
 }
 
@@ -257,9 +266,7 @@ void ucSlider::thumbMouseUp(int, float, float) {
 void ucSlider::trackMouseDown(int, float x, float y) {
     if (!(y > 400)) return;
     const int w = trackWidth();
-    std::int32_t n = 15 * (nearest(x - margin_ / 2.0) / 15);
-    if (n < 0) n = 0;
-    else if (w - margin_ < n) n = nearest(w - margin_ - 15);
+    const std::int32_t n = clampThumb(15 * (nearest(x - margin_ / 2.0) / 15));
     parts_.imgSlider.Left = float(n);
     const std::int32_t range = max_ - min_;
     if (range == 0) return;
@@ -267,11 +274,7 @@ void ucSlider::trackMouseDown(int, float x, float y) {
     Value(nearest(n / double(s) + min_));
     if (value_ == max_) parts_.Shape1[24].Visible = true;
     lightSegmentsFromThumb();
-    if (value_ > max_) Value(max_);
-    if (value_ == max_) {
-        parts_.Shape1[24].Visible = true;
-        Value(max_);
-    }
+    settleAtMax();
     parts_.lblValue.Caption = std::to_string(value_);
     parts_.lblValue.Visible = true;
     Refresh();

@@ -86,6 +86,10 @@ private:
     Part partAt(float x, float y) const;
     void RedrawSlider();
     void lightSegmentsFromThumb();
+    // A thumb position a drag or a click gives, kept within the track.
+    std::int32_t clampThumb(std::int32_t n) const;
+    // The end of a drag or a click: a value above Max comes down, and at Max the last segment is lit.
+    void settleAtMax();
     void applyDrop(bool relayout);
     void layout();
     void labelsTakeFont();

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "platform/host/linux/proc_files.h"
+#include "platform/host/linux/text_fields.h"
 
 namespace qv::host::procfs {
 
@@ -56,30 +57,21 @@ constexpr unsigned kFlagUp = 0x1;
 
 std::map<std::string, NetDevCounters, std::less<>> parseNetDev(std::string_view text) {
     std::map<std::string, NetDevCounters, std::less<>> out;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t nl = text.find('\n', pos);
-        if (nl == std::string_view::npos) nl = text.size();
-        std::string_view line = text.substr(pos, nl - pos);
-        pos = nl + 1;
+    eachLine(text, [&](std::string_view line) {
         size_t colon = line.find(':');
-        if (colon == std::string_view::npos) continue;
+        if (colon == std::string_view::npos) return;
         std::string_view name = trim(line.substr(0, colon));
-        if (name.empty() || name.find('|') != std::string_view::npos) continue;
-        std::string_view rest = line.substr(colon + 1);
+        if (name.empty() || name.find('|') != std::string_view::npos) return;
+        auto values = fields(line.substr(colon + 1));
         NetDevCounters c{};
-        size_t k = 0, i = 0;
-        bool ok = true;
-        while (ok && k < c.size()) {
-            while (i < rest.size() && (rest[i] == ' ' || rest[i] == '\t')) ++i;
-            size_t start = i;
-            while (i < rest.size() && rest[i] != ' ' && rest[i] != '\t' && rest[i] != '\r') ++i;
-            auto v = number<uint64_t>(rest.substr(start, i - start));
-            if (!v) ok = false;
-            else c[k++] = *v;
+        if (values.size() < c.size()) return;
+        for (size_t k = 0; k < c.size(); ++k) {
+            auto v = number<uint64_t>(values[k]);
+            if (!v) return;
+            c[k] = *v;
         }
-        if (ok) out[std::string(name)] = c;
-    }
+        out[std::string(name)] = c;
+    });
     return out;
 }
 

@@ -50,13 +50,7 @@ std::optional<Stats> fill(const SnmpCounters& c, std::string_view group, const F
 
 void addSnmpCounters(std::string_view text, SnmpCounters& counters) {
     std::vector<std::string_view> lines;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t nl = text.find('\n', pos);
-        if (nl == std::string_view::npos) nl = text.size();
-        lines.push_back(text.substr(pos, nl - pos));
-        pos = nl + 1;
-    }
+    eachLine(text, [&](std::string_view line) { lines.push_back(line); });
     for (size_t i = 0; i + 1 < lines.size(); ++i) {
         auto names = fields(lines[i]);
         auto values = fields(lines[i + 1]);
@@ -139,13 +133,9 @@ std::optional<IcmpStats> icmpStatsFrom(const SnmpCounters& c) {
 
 uint32_t countTableEntries(std::string_view text) {
     uint32_t lines = 0;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t nl = text.find('\n', pos);
-        if (nl == std::string_view::npos) nl = text.size();
-        if (text.substr(pos, nl - pos).find_first_not_of(" \t\r") != std::string_view::npos) ++lines;
-        pos = nl + 1;
-    }
+    eachLine(text, [&](std::string_view line) {
+        if (line.find_first_not_of(" \t\r") != std::string_view::npos) ++lines;
+    });
     return lines > 0 ? lines - 1 : 0;
 }
 

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/host/linux/text_fields.h"
+
 namespace qv::host::procfs {
 
 uint32_t rowStateFromKernel(unsigned kernelState) {
@@ -140,40 +142,34 @@ bool parseLine(std::string_view line, bool ipv6, TcpEntry& e) {
 
 size_t appendTcpEntries(std::string_view text, bool ipv6, std::vector<TcpEntry>& out) {
     size_t added = 0;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t nl = text.find('\n', pos);
-        if (nl == std::string_view::npos) nl = text.size();
+    eachLine(text, [&](std::string_view line) {
         TcpEntry e;
-        if (parseLine(text.substr(pos, nl - pos), ipv6, e)) {
+        if (parseLine(line, ipv6, e)) {
             out.push_back(e);
             ++added;
         }
-        pos = nl + 1;
-    }
+    });
     return added;
 }
 
 std::optional<uint64_t> socketsInUse(std::string_view text, std::string_view protocol) {
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t nl = text.find('\n', pos);
-        if (nl == std::string_view::npos) nl = text.size();
-        std::string_view line = text.substr(pos, nl - pos);
-        pos = nl + 1;
+    std::optional<std::string_view> found;  // the protocol's line, "TCP: inuse 5 ..."
+    eachLine(text, [&](std::string_view line) {
         if (line.size() <= protocol.size() || line.substr(0, protocol.size()) != protocol || line[protocol.size()] != ':')
-            continue;
-        Cursor c{line.data() + protocol.size() + 1, line.data() + line.size()};
-        c.skipBlanks();
-        static const std::string_view inuse = "inuse";
-        if (static_cast<size_t>(c.end - c.p) < inuse.size() || std::string_view(c.p, inuse.size()) != inuse)
-            return std::nullopt;
-        c.p += inuse.size();
-        uint64_t n;
-        if (!c.decimal(n)) return std::nullopt;
-        return n;
-    }
-    return std::nullopt;
+            return true;
+        found = line;
+        return false;
+    });
+    if (!found) return std::nullopt;
+    Cursor c{found->data() + protocol.size() + 1, found->data() + found->size()};
+    c.skipBlanks();
+    static const std::string_view inuse = "inuse";
+    if (static_cast<size_t>(c.end - c.p) < inuse.size() || std::string_view(c.p, inuse.size()) != inuse)
+        return std::nullopt;
+    c.p += inuse.size();
+    uint64_t n;
+    if (!c.decimal(n)) return std::nullopt;
+    return n;
 }
 
 }  // namespace qv::host::procfs

@@ -12,17 +12,6 @@ namespace {
 constexpr unsigned kRouteUp = 0x0001;
 constexpr unsigned kRouteReject = 0x0200;
 
-template <typename F>
-void eachLine(std::string_view text, F f) {
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t nl = text.find('\n', pos);
-        if (nl == std::string_view::npos) nl = text.size();
-        f(text.substr(pos, nl - pos));
-        pos = nl + 1;
-    }
-}
-
 bool hexValue(std::string_view s, unsigned long long& v) {
     auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v, 16);
     return ec == std::errc() && p == s.data() + s.size();

@@ -16,48 +16,52 @@ int ThreadSuspender::count(uint32_t threadId) const {
     return 0;
 }
 
-int ThreadSuspender::suspend(uint32_t threadId) {
+std::optional<std::pair<uint32_t, uint64_t>> ThreadSuspender::liveOwner(uint32_t threadId) {
     auto owner = ownerOf(threadId);
-    if (!owner || !mayControl_(*owner)) return kThreadCallFailed;
+    if (!owner || !mayControl_(*owner)) return std::nullopt;
     auto start = access_.startTime(*owner);
     if (!start) {
         held_.erase(*owner);
-        return kThreadCallFailed;
+        return std::nullopt;
     }
-    auto it = held_.find(*owner);
-    if (it != held_.end() && it->second.startTime != *start) {
+    return std::pair{*owner, *start};
+}
+
+ThreadSuspender::HeldMap::iterator ThreadSuspender::heldFor(uint32_t processId, uint64_t startTime) {
+    auto it = held_.find(processId);
+    if (it != held_.end() && it->second.startTime != startTime) {
         held_.erase(it);  // an earlier process with the same id
-        it = held_.end();
+        return held_.end();
     }
+    return it;
+}
+
+int ThreadSuspender::suspend(uint32_t threadId) {
+    auto live = liveOwner(threadId);
+    if (!live) return kThreadCallFailed;
+    const auto [owner, start] = *live;
+    auto it = heldFor(owner, start);
     if (it == held_.end()) {
-        if (!access_.stop(*owner, *start)) return kThreadCallFailed;
-        it = held_.emplace(*owner, Held{*start, 0, {}}).first;
+        if (!access_.stop(owner, start)) return kThreadCallFailed;
+        it = held_.emplace(owner, Held{start, 0, {}}).first;
     }
     ++it->second.total;
     return it->second.counts[threadId]++;
 }
 
 int ThreadSuspender::resume(uint32_t threadId) {
-    auto owner = ownerOf(threadId);
-    if (!owner || !mayControl_(*owner)) return kThreadCallFailed;
-    auto start = access_.startTime(*owner);
-    if (!start) {
-        held_.erase(*owner);
-        return kThreadCallFailed;
-    }
-    auto it = held_.find(*owner);
+    auto live = liveOwner(threadId);
+    if (!live) return kThreadCallFailed;
+    const auto [owner, start] = *live;
+    auto it = heldFor(owner, start);
     if (it == held_.end()) return 0;
-    if (it->second.startTime != *start) {
-        held_.erase(it);
-        return 0;
-    }
     Held& held = it->second;
     auto c = held.counts.find(threadId);
     if (c == held.counts.end()) return 0;  // a running thread: nothing to do
     int before = c->second;
     if (--c->second == 0) held.counts.erase(c);
     if (--held.total == 0) {
-        access_.resume(*owner, held.startTime);
+        access_.resume(owner, held.startTime);
         held_.erase(it);
     }
     return before;

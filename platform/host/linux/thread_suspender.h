@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <unordered_map>
+#include <utility>
 
 namespace qv::host {
 
@@ -42,12 +43,18 @@ private:
         int total = 0;                              // sum of the thread counts
         std::unordered_map<uint32_t, int> counts;  // thread id -> count (> 0)
     };
+    using HeldMap = std::unordered_map<uint32_t, Held>;
     // The owning process of a thread: the one holding it here, else what the machine says.
     std::optional<uint32_t> ownerOf(uint32_t threadId) const;
+    // The owner and its start time when it may be controlled and still runs; what was held
+    // for an owner that is gone is dropped.
+    std::optional<std::pair<uint32_t, uint64_t>> liveOwner(uint32_t threadId);
+    // What is held for this very process; what was held for an earlier one with its id is dropped.
+    HeldMap::iterator heldFor(uint32_t processId, uint64_t startTime);
 
     ProcessAccess& access_;
     Permission mayControl_;
-    std::unordered_map<uint32_t, Held> held_;  // process id -> its suspended threads
+    HeldMap held_;  // process id -> its suspended threads
 };
 
 }  // namespace qv::host
