@@ -25,6 +25,7 @@
 #include "platform/host/linux/linux_host.h"
 #include "platform/host/linux/proc_files.h"
 #include "platform/host/linux/sandbox.h"
+#include "platform/host/linux/tcp_dump.h"
 
 using namespace qv::host;
 
@@ -82,16 +83,7 @@ BENCHMARK(BM_TcpTableRead)->Unit(benchmark::kMillisecond);
 // One dump of every TCP socket of the netlink socket's network namespace, received and thrown
 // away; false when the kernel gives none.
 bool rawDump(int fd, std::vector<char>& buffer) {
-    struct {
-        nlmsghdr nlh;
-        inet_diag_req req;
-    } message{};
-    message.nlh.nlmsg_len = sizeof message;
-    message.nlh.nlmsg_type = TCPDIAG_GETSOCK;
-    message.nlh.nlmsg_flags = NLM_F_REQUEST | NLM_F_DUMP;
-    message.nlh.nlmsg_seq = 1;
-    message.req.idiag_states = ~0u;
-    if (::send(fd, &message, sizeof message, 0) != static_cast<ssize_t>(sizeof message)) return false;
+    if (sockdiag::sendDumpRequest(fd, 1) != 0) return false;
     for (;;) {
         ssize_t n = ::recv(fd, buffer.data(), buffer.size(), 0);
         if (n <= 0) return false;

@@ -1,5 +1,7 @@
 #include "tests/cipher/cipher_test_support.h"
 
+#include "cipher/huffman.h"
+
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -68,6 +70,36 @@ std::string RandomBytes(std::size_t n, int distribution, uint32_t seed) {
         }
     }
     return s;
+}
+
+std::vector<DamagedBlock> DamagedCompressedBlocks() {
+    std::string good = "abracadabra, abracadabra";
+    EXPECT_TRUE(HuffmanEncode(good));
+    EXPECT_EQ(good.substr(0, 4), "HE3\r");
+    auto patched = [&](std::size_t at, const std::string& bytes) {
+        std::string b = good;
+        b.replace(at, bytes.size(), bytes);
+        return b;
+    };
+    // Values 'a', 'b' and 'c' with the codes 00, 01 and 10, then data bits 1 1, which lead off
+    // the tree.
+    const std::string offTree =
+        std::string("HE3\r\x00\x02\x00\x00\x00\x03\x00" "a\x02" "b\x02" "c\x02", 17) + "\x18\x03";
+    return {
+        {"unknown signature", "HE1\rabracadabra", Damage::UnknownFormat},
+        {"no block at all", "", Damage::UnknownFormat},
+        {"a block of one byte", "H", Damage::UnknownFormat},
+        {"header cut", good.substr(0, 7), Damage::Corrupt},
+        {"bits off the tree", offTree, Damage::Corrupt},
+        {"n of 1", patched(9, std::string("\x01\x00", 2)), Damage::Corrupt},
+        {"n of 257", patched(9, std::string("\x01\x01", 2)), Damage::Corrupt},
+        {"code length 0", patched(12, std::string(1, '\0')), Damage::Corrupt},
+        {"code length over what a tree allows", patched(12, "\x09"), Damage::Corrupt},
+        {"length the data cannot hold", patched(5, std::string("\x00\x10\x00\x00", 4)), Damage::Corrupt},
+        {"data cut short", good.substr(0, good.size() - 1), Damage::Corrupt},
+        {"one data byte changed", patched(good.size() - 1, std::string(1, static_cast<char>(good.back() ^ 0x02))),
+         Damage::Checksum},
+    };
 }
 
 }  // namespace qv::cipher::test

@@ -23,6 +23,16 @@ RandomSource Lcg(uint64_t seed);
 // Random bytes drawn from a few distributions.
 std::string RandomBytes(std::size_t n, int distribution, uint32_t seed);
 
+// Compressed blocks that the decompressor must refuse, made from one good block: not a block
+// of ours at all, a block whose structure does not read, or a sound block whose checksum fails.
+enum class Damage { UnknownFormat, Corrupt, Checksum };
+struct DamagedBlock {
+    const char* what;
+    std::string block;
+    Damage damage;
+};
+std::vector<DamagedBlock> DamagedCompressedBlocks();
+
 // Records every progress value and pump; onPump runs at each pump (to abort or re-enter).
 class RecordingPump : public ProgressPump {
 public:

@@ -139,7 +139,7 @@ TEST_F(CryptFileTest, ErrorsLeaveEverythingAsItWas) {
         const std::string src = Path(c.source);
         EXPECT_EQ(CryptFile(src, src, c.key, c.pcc), src) << c.source;
         EXPECT_EQ(ULTRA.ErrorCode, c.code) << c.source;
-        EXPECT_EQ(ULTRA.ErrorText, ErrorMessage(c.code, ULTRA.ErrorDescription)) << c.source;
+        EXPECT_EQ(ULTRA.ErrorText, ErrorMessage(ULTRA.ErrorCode, ULTRA.ErrorDescription)) << c.source;
         EXPECT_FALSE(ULTRA.ErrorText.empty());
         EXPECT_EQ(Files(), before) << c.source;
     }
@@ -177,58 +177,25 @@ std::string SealFile(const std::string& payload) {
     return std::string(kCipherFileMarker) + stream;
 }
 
-std::string Compressed(std::string data) {
-    EXPECT_TRUE(HuffmanEncode(data));
-    return data;
-}
-
 // Files whose salt and check bytes fit but whose compressed payload the decompressor must
 // refuse: a file error with the decompressor's description, or the checksum error, and nothing
 // written; a block of stated length 0 decrypts to an empty file.
 TEST_F(CryptFileTest, DamagedCompressedPayloadInsideASoundFile) {
-    const std::string good = Compressed("abracadabra, abracadabra");
-    ASSERT_EQ(good.substr(0, 4), "HE3\r");
-    auto patched = [&](std::size_t at, const std::string& bytes) {
-        std::string b = good;
-        b.replace(at, bytes.size(), bytes);
-        return b;
-    };
-    // Values 'a', 'b' and 'c' with the codes 00, 01 and 10, then data bits 1 1, which lead off
-    // the tree.
-    const std::string offTree =
-        std::string("HE3\r\x00\x02\x00\x00\x00\x03\x00" "a\x02" "b\x02" "c\x02", 17) + "\x18\x03";
     const std::string unknown =
         "File error: The data either was not compressed with HE3 or is corrupt (identification string not found) "
         "(Error 22)";
-    const struct {
-        const char* what;
-        std::string payload;
-        int code;
-        std::string message;  // empty: only the code is compared
-    } cases[] = {
-        {"unknown signature", "HE1\rabracadabra", kErrDecodeFile, unknown},
-        {"no block at all", "", kErrDecodeFile, unknown},
-        {"a payload of one byte", "H", kErrDecodeFile, unknown},
-        {"header cut", good.substr(0, 7), kErrDecodeFile, ""},
-        {"bits off the tree", offTree, kErrDecodeFile, ""},
-        {"n of 1", patched(9, std::string("\x01\x00", 2)), kErrDecodeFile, ""},
-        {"n of 257", patched(9, std::string("\x01\x01", 2)), kErrDecodeFile, ""},
-        {"code length 0", patched(12, std::string(1, '\0')), kErrDecodeFile, ""},
-        {"code length over what a tree allows", patched(12, "\x09"), kErrDecodeFile, ""},
-        {"length the data cannot hold", patched(5, std::string("\x00\x10\x00\x00", 4)), kErrDecodeFile, ""},
-        {"data cut short", good.substr(0, good.size() - 1), kErrDecodeFile, ""},
-        {"one data byte changed", patched(good.size() - 1, std::string(1, static_cast<char>(good.back() ^ 0x02))),
-         kErrChecksum, "Compression checksum error (Error 5)"},
-    };
-    for (const auto& c : cases) {
-        Write("damaged.exe", SealFile(c.payload));
+    for (const auto& c : DamagedCompressedBlocks()) {
+        Write("damaged.exe", SealFile(c.block));
         pump = RecordingPump{};
         EXPECT_EQ(CryptFile(Path("damaged.exe"), Path("damaged.exe"), kKey, ""), Path("damaged.exe")) << c.what;
-        EXPECT_EQ(ULTRA.ErrorCode, c.code) << c.what;
-        if (!c.message.empty()) {
-            EXPECT_EQ(ULTRA.ErrorText, c.message) << c.what;
+        EXPECT_EQ(ULTRA.ErrorCode, c.damage == Damage::Checksum ? kErrChecksum : kErrDecodeFile) << c.what;
+        if (c.damage == Damage::UnknownFormat) {
+            EXPECT_EQ(ULTRA.ErrorText, unknown) << c.what;
         }
-        EXPECT_EQ(ULTRA.ErrorText, ErrorMessage(c.code, ULTRA.ErrorDescription)) << c.what;
+        if (c.damage == Damage::Checksum) {
+            EXPECT_EQ(ULTRA.ErrorText, "Compression checksum error (Error 5)") << c.what;
+        }
+        EXPECT_EQ(ULTRA.ErrorText, ErrorMessage(ULTRA.ErrorCode, ULTRA.ErrorDescription)) << c.what;
         EXPECT_EQ(pump.shown.back(), 0) << c.what;
         EXPECT_EQ(Files(), std::vector<std::string>{"damaged.exe"}) << c.what;
     }

@@ -98,13 +98,9 @@ DumpPart appendDumpMessages(std::string_view datagram, uint32_t sequence, std::v
     return DumpPart::kMore;
 }
 
-bool dumpTcpSockets(std::vector<procfs::TcpEntry>& out, std::string& buffer) {
-    out.clear();
-    int fd = ::socket(AF_NETLINK, SOCK_DGRAM | SOCK_CLOEXEC, NETLINK_SOCK_DIAG);
-    if (fd < 0) return false;
+int sendDumpRequest(int fd, uint32_t sequence) {
     // The request of the older form asks for every address family at once, so the kernel walks
     // its connection hash once for IPv4 and IPv6 together.
-    constexpr uint32_t kSequence = 1;
     struct {
         nlmsghdr nlh;
         inet_diag_req req;
@@ -112,7 +108,7 @@ bool dumpTcpSockets(std::vector<procfs::TcpEntry>& out, std::string& buffer) {
     message.nlh.nlmsg_len = sizeof message;
     message.nlh.nlmsg_type = TCPDIAG_GETSOCK;
     message.nlh.nlmsg_flags = NLM_F_REQUEST | NLM_F_DUMP;
-    message.nlh.nlmsg_seq = kSequence;
+    message.nlh.nlmsg_seq = sequence;
     message.req.idiag_states = ~0u;
     sockaddr_nl kernel{};
     kernel.nl_family = AF_NETLINK;
@@ -120,7 +116,15 @@ bool dumpTcpSockets(std::vector<procfs::TcpEntry>& out, std::string& buffer) {
     do {
         sent = ::sendto(fd, &message, sizeof message, 0, reinterpret_cast<sockaddr*>(&kernel), sizeof kernel);
     } while (sent < 0 && errno == EINTR);
-    int failure = sent == static_cast<ssize_t>(sizeof message) ? 0 : (sent < 0 ? errno : EIO);
+    return sent == static_cast<ssize_t>(sizeof message) ? 0 : (sent < 0 ? errno : EIO);
+}
+
+bool dumpTcpSockets(std::vector<procfs::TcpEntry>& out, std::string& buffer) {
+    out.clear();
+    int fd = ::socket(AF_NETLINK, SOCK_DGRAM | SOCK_CLOEXEC, NETLINK_SOCK_DIAG);
+    if (fd < 0) return false;
+    constexpr uint32_t kSequence = 1;
+    int failure = sendDumpRequest(fd, kSequence);
     // Each datagram of the answer is at most 32 KiB; room for twice that.
     buffer.resize(64 * 1024);
     while (failure == 0) {

@@ -24,6 +24,10 @@ enum class DumpPart {
 DumpPart appendDumpMessages(std::string_view datagram, uint32_t sequence, std::vector<procfs::TcpEntry>& out,
                             int& error);
 
+// Sends the request for a dump of every TCP socket, IPv4 and IPv6 together, on a
+// socket-diagnostics netlink socket; 0, or the error number.
+int sendDumpRequest(int fd, uint32_t sequence);
+
 // Every TCP socket of the network namespace, in the kernel's order (listeners first). buffer is
 // scratch space reused between calls. False (out emptied, errno set) when the kernel gives no
 // dump (no socket-diagnostics support).

@@ -18,6 +18,7 @@
 #include "platform/forms/runtime.h"
 #include "platform/gui/window_system.h"
 #include "platform/settings/config_folder.h"
+#include "tests/ui/scratch_folders.h"
 #include "ui/main/frm_main.h"
 
 namespace qv::ui::testing {
@@ -40,15 +41,11 @@ inline std::vector<Entry> fullConfig() {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    MainWindowTest()
-        : root_(std::filesystem::temp_directory_path() /
-                ("qv_ui_main_" + std::to_string(::getpid()) + "_" + testName())),
-          previousFolder_(base::programFolder()) {
-        std::filesystem::remove_all(root_);
-        std::filesystem::create_directories(root_ / "program" / "Conf");
-        std::filesystem::create_directories(root_ / "config");
-        base::setProgramFolder((root_ / "program").string());
-        configHome_.emplace((root_ / "config").string());
+    // First, so that the folders are in place before everything else and go last.
+    ScratchFolders folders_{"qv_ui_main_"};
+    const std::filesystem::path root_ = folders_.root();
+
+    MainWindowTest() {
         forms::setDesignFolder(QV_SOURCE_DIR "/assets/Forms");
         forms::setPrompter(&prompter_);
         reload();
@@ -57,9 +54,6 @@ protected:
         form_.reset();
         forms::resetRuntime();
         forms::setPrompter(nullptr);
-        configHome_.reset();
-        base::setProgramFolder(previousFolder_);
-        std::filesystem::remove_all(root_);
     }
 
     // A fresh main window, loaded from its design (options not read).
@@ -67,10 +61,6 @@ protected:
         form_.reset();
         form_ = std::make_unique<frmMain>();
         forms::Load(*form_);
-    }
-    static std::string testName() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        return std::string(info->test_suite_name()) + "_" + info->name();
     }
     std::string configFile() const { return (root_ / "program" / "Conf" / "config.ini").string(); }
     // Writes the entries as an INI file, sections in first-seen order.
@@ -96,9 +86,6 @@ protected:
         return out;
     }
 
-    std::filesystem::path root_;
-    std::string previousFolder_;
-    std::optional<settings::ScopedConfigHome> configHome_;
     base::FakeClock clock_;
     base::ScopedClock useClock_{clock_};
     gui::WindowSystem ws_;

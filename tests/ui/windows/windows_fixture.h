@@ -31,6 +31,7 @@
 #include "platform/gui/window_system.h"
 #include "platform/host/sim/sim_host.h"
 #include "platform/settings/config_folder.h"
+#include "tests/ui/scratch_folders.h"
 #include "ui/main/frm_main.h"
 #include "ui/windows/alert_window_set.h"
 
@@ -38,16 +39,11 @@ namespace qv::ui::testing {
 
 class WindowsTest : public ::testing::Test {
 protected:
-    WindowsTest()
-        : root_(std::filesystem::temp_directory_path() /
-                ("qv_ui_windows_" + std::to_string(::getpid()) + "_" + testName())),
-          previousFolder_(base::programFolder()) {
-        std::filesystem::remove_all(root_);
-        std::filesystem::create_directories(root_ / "program" / "Data");
-        std::filesystem::create_directories(root_ / "program" / "Conf");
-        std::filesystem::create_directories(root_ / "config");
-        base::setProgramFolder((root_ / "program").string());
-        configHome_.emplace((root_ / "config").string());
+    // First, so that the folders are in place before everything else and go last.
+    ScratchFolders folders_{"qv_ui_windows_"};
+    const std::filesystem::path root_ = folders_.root();
+
+    WindowsTest() {
         forms::setDesignFolder(QV_SOURCE_DIR "/assets/Forms");
         forms::setPrompter(&prompter_);
         controls::ResetBalloon();
@@ -74,13 +70,6 @@ protected:
         engine::setDoEventsHandler({});
         controls::ResetBalloon();
         forms::setPrompter(nullptr);
-        configHome_.reset();
-        base::setProgramFolder(previousFolder_);
-        std::filesystem::remove_all(root_);
-    }
-    static std::string testName() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        return std::string(info->test_suite_name()) + "_" + info->name();
     }
 
     // A process with one thread (its id is pid + 1).
@@ -132,9 +121,6 @@ protected:
         return lines;
     }
 
-    std::filesystem::path root_;
-    std::string previousFolder_;
-    std::optional<settings::ScopedConfigHome> configHome_;
     base::FakeClock clock_{base::DateTime{2026, 12, 10, 15, 4, 5, 0}};
     base::ScopedClock useClock_{clock_};
     gui::WindowSystem ws_;
