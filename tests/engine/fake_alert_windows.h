@@ -22,6 +22,7 @@
 #include "platform/base/files.h"
 #include "platform/base/text.h"
 #include "platform/host/sim/sim_host.h"
+#include "tests/platform/host/sim_machine.h"
 #include "temp_folder.h"
 
 namespace qv::engine::test {
@@ -84,13 +85,12 @@ struct FakeAlertWindows : AlertWindows {
     bool blockAllVisible() const override { return blockAll; }
 };
 
-class EngineTest : public ::testing::Test {
+// The simulated machine comes first, so it is in place before the rest and goes last.
+class EngineTest : public ::testing::Test, protected host::test::SimMachine {
 protected:
     TempProgramFolder dir;
     base::FakeClock clock{base::DateTime{2026, 12, 10, 15, 4, 5, 0}};
     base::ScopedClock useClock{clock};
-    host::SimHost sim;
-    host::ScopedHost useSim{sim};
     DetachedMainWindow window;
     ScopedMainWindow useWindow{window};
     FakeAlertWindows windows;
@@ -128,16 +128,6 @@ protected:
         setSaveSettingHandler({});
     }
 
-    // A process with one thread (its id is pid + 1).
-    void addApp(uint32_t pid, const std::string& path) { sim.addProcess(pid, path, {pid + 1}); }
-    // An established connection from 192.168.1.10:localPort to remote:remotePort.
-    static host::TcpRow row(uint16_t localPort, uint8_t remoteLast, uint16_t remotePort) {
-        return {host::kTcpEstablished, host::rowAddress(192, 168, 1, 10), host::rowPort(localPort),
-                host::rowAddress(10, 0, 0, remoteLast), host::rowPort(remotePort)};
-    }
-    void connect(uint32_t pid, uint16_t localPort, uint8_t remoteLast, uint16_t remotePort) {
-        sim.addConnection(row(localPort, remoteLast, remotePort), pid);
-    }
     static void setRule(const std::string& app, const std::string& value) {
         cINI ini;
         ini.Path(RuleStorePath());
@@ -169,11 +159,6 @@ protected:
     }
     std::vector<std::string> trafficLog() const { return logLines("traffic"); }
     std::vector<std::string> securityLog() const { return logLines("security"); }
-    bool closed(const host::TcpRow& r) const {
-        for (const auto& d : sim.deletedConnections())
-            if (host::sameEndpoints(d, r)) return true;
-        return false;
-    }
 };
 
 }  // namespace qv::engine::test

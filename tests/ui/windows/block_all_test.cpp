@@ -71,7 +71,7 @@ TEST_F(BlockAllTest, WhileVisibleAnApplicationWithoutARuleIsNeverAskedAndItsConn
     EXPECT_FALSE(closed(row(1052, 25, 110)));  // the trusted application keeps its connection
     EXPECT_TRUE(loaded<frmAlert>().empty());
     EXPECT_FALSE(engine::AskedApps().contains("C:\\Apps\\web.exe"));
-    EXPECT_FALSE(sim_.isSuspended(300));
+    EXPECT_FALSE(sim.isSuspended(300));
     EXPECT_TRUE(securityLog().empty());
     EXPECT_EQ(engine::pollState().counts.Blocked, 0);  // cut off, but not counted as blocked
 
@@ -82,7 +82,7 @@ TEST_F(BlockAllTest, WhileVisibleAnApplicationWithoutARuleIsNeverAskedAndItsConn
     EXPECT_FALSE(closed(row(1053, 9, 80)));
     ASSERT_EQ(loaded<frmAlert>().size(), 1u);
     EXPECT_EQ(loaded<frmAlert>()[0]->lblpath.Caption(), "C:\\Apps\\web.exe");
-    EXPECT_TRUE(sim_.isSuspended(300));
+    EXPECT_TRUE(sim.isSuspended(300));
 }
 
 TEST_F(BlockAllTest, AskingWhetherTheNoticeIsVisibleNeitherMakesNorLoadsIt) {

@@ -86,7 +86,7 @@ TEST_F(ConnectionAlertTest, TheEngineOpensARealAlertFilledShownAndTopmost) {
         EXPECT_TRUE(aboveEveryNormalWindow(h));
         EXPECT_EQ(main_->Visible(), !c.mainHidden);
 
-        EXPECT_TRUE(sim_.isSuspended(pid));
+        EXPECT_TRUE(sim.isSuspended(pid));
         EXPECT_EQ(sounds_.played,
                   (std::vector<gui::RecordingSoundPlayer::Played>{
                       {root_.string() + "/program/Sounds/open.wav", gui::SND_ASYNC | gui::SND_NODEFAULT}}));
@@ -101,17 +101,17 @@ TEST_F(ConnectionAlertTest, WithConfirmationOffTheAlertClosesAsItLoadsAndTheProc
     main_->Check6.Value(0);
     main_->Hide();
     EXPECT_EQ(askAboutWeb(), nullptr);
-    EXPECT_FALSE(sim_.isSuspended(300));
+    EXPECT_FALSE(sim.isSuspended(300));
     EXPECT_TRUE(engine::AskedApps().contains("C:\\Apps\\web.exe"));
     EXPECT_EQ(readStore(engine::RuleStore(), "RULES", "C:\\Apps\\web.exe"), "-");
     EXPECT_TRUE(main_->Visible());  // the close step shows the main window
-    EXPECT_TRUE(sim_.refusedProcessIds().empty());
+    EXPECT_TRUE(sim.refusedProcessIds().empty());
 
     // Asked once in the run: a later connection opens nothing either.
     connect(300, 1051, 9, 443);
     engine::PollConnections(false);
     EXPECT_TRUE(loaded<frmAlert>().empty());
-    EXPECT_FALSE(sim_.isSuspended(300));
+    EXPECT_FALSE(sim.isSuspended(300));
 }
 
 struct CloseCase {
@@ -133,22 +133,22 @@ TEST_F(ConnectionAlertTest, ClosingResumesTheProcessAndStoresTheChosenAction) {
     for (const CloseCase& c : cases) {
         SCOPED_TRACE(c.combo);
         settings::SaveSetting(kSettingsApp, "Run", "alert", "");
-        const std::size_t terminatedBefore = sim_.terminated().size();
+        const std::size_t terminatedBefore = sim.terminated().size();
 
         const uint32_t pid = port;
         frmAlert* alert = askAbout(c.app, pid, port, 80);
         ASSERT_NE(alert, nullptr);
-        ASSERT_TRUE(sim_.isSuspended(pid));
+        ASSERT_TRUE(sim.isSuspended(pid));
         if (*c.combo) alert->Combo.Text(c.combo);
         alert->clickControl(alert->Label1);  // the close area
 
         EXPECT_FALSE(alert->loaded());
-        EXPECT_FALSE(sim_.isSuspended(pid));
+        EXPECT_FALSE(sim.isSuspended(pid));
         EXPECT_EQ(readStore(engine::RuleStore(), "RULES", c.app), c.stored);
         EXPECT_EQ(closed(row(port, 9, 80)), c.connectionClosed);
-        EXPECT_EQ(sim_.terminated().size() > terminatedBefore, c.terminated);
+        EXPECT_EQ(sim.terminated().size() > terminatedBefore, c.terminated);
         if (c.terminated) {
-            EXPECT_EQ(sim_.terminated().back().processId, pid);
+            EXPECT_EQ(sim.terminated().back().processId, pid);
         }
         EXPECT_TRUE(main_->Visible());
         EXPECT_EQ(alertMarker(), "0");

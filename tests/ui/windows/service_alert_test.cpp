@@ -22,7 +22,7 @@ protected:
     }
     // An incoming connection on a local port from a remote address; then a pass.
     void accept(uint16_t localPort, uint32_t remote, uint16_t remotePort) {
-        sim_.addConnection({host::kTcpEstablished, host::rowAddress(192, 168, 1, 10), host::rowPort(localPort), remote,
+        sim.addConnection({host::kTcpEstablished, host::rowAddress(192, 168, 1, 10), host::rowPort(localPort), remote,
                             host::rowPort(remotePort)},
                            300);
         engine::PollConnections(true);

@@ -30,6 +30,7 @@
 #include "platform/gui/sound.h"
 #include "platform/gui/window_system.h"
 #include "platform/host/sim/sim_host.h"
+#include "tests/platform/host/sim_machine.h"
 #include "platform/settings/config_folder.h"
 #include "tests/ui/scratch_folders.h"
 #include "ui/main/frm_main.h"
@@ -37,7 +38,7 @@
 
 namespace qv::ui::testing {
 
-class WindowsTest : public ::testing::Test {
+class WindowsTest : public ::testing::Test, protected host::test::SimMachine {
 protected:
     // First, so that the folders are in place before everything else and go last.
     ScratchFolders folders_{"qv_ui_windows_"};
@@ -56,7 +57,7 @@ protected:
         engine::Connections().clear();
         engine::ClearVersionCache();
         engine::setDoEventsHandler([] { forms::DoEvents(); });
-        sim_.setOwnProcess(2, 1);
+        sim.setOwnProcess(2, 1);
 
         forms::Load(*main_);
         main_->Logging = true;
@@ -72,21 +73,6 @@ protected:
         forms::setPrompter(nullptr);
     }
 
-    // A process with one thread (its id is pid + 1).
-    void addApp(uint32_t pid, const std::string& path) { sim_.addProcess(pid, path, {pid + 1}); }
-    // An established connection from 192.168.1.10:localPort to 10.0.0.remoteLast:remotePort.
-    static host::TcpRow row(uint16_t localPort, uint8_t remoteLast, uint16_t remotePort) {
-        return {host::kTcpEstablished, host::rowAddress(192, 168, 1, 10), host::rowPort(localPort),
-                host::rowAddress(10, 0, 0, remoteLast), host::rowPort(remotePort)};
-    }
-    void connect(uint32_t pid, uint16_t localPort, uint8_t remoteLast, uint16_t remotePort) {
-        sim_.addConnection(row(localPort, remoteLast, remotePort), pid);
-    }
-    bool closed(const host::TcpRow& r) const {
-        for (const auto& d : sim_.deletedConnections())
-            if (host::sameEndpoints(d, r)) return true;
-        return false;
-    }
     static std::string readStore(engine::cINI& store, const std::string& section, const std::string& key) {
         store.Section(section);
         store.Key(key);
@@ -127,8 +113,6 @@ protected:
     gui::ScopedWindowSystem useWindows_{ws_};
     gui::RecordingSoundPlayer sounds_;
     gui::ScopedSoundPlayer useSounds_{sounds_};
-    host::SimHost sim_;
-    host::ScopedHost useSim_{sim_};
     forms::ScriptedPrompter prompter_;
     std::unique_ptr<frmMain> main_ = std::make_unique<frmMain>();
     std::optional<engine::ScopedMainWindow> useMain_;
