@@ -82,8 +82,29 @@ inline constexpr std::uint32_t WS_POPUP = 0x80000000u;
 inline constexpr std::uint32_t WS_CHILD = 0x40000000u;
 inline constexpr std::uint32_t WS_VISIBLE = 0x10000000u;
 inline constexpr std::uint32_t WS_DISABLED = 0x08000000u;
-inline constexpr std::uint32_t WS_TABSTOP = 0x00010000u;
+inline constexpr std::uint32_t WS_CAPTION = 0x00C00000u;  // a title bar (WS_BORDER | WS_DLGFRAME)
+inline constexpr std::uint32_t WS_BORDER = 0x00800000u;
+inline constexpr std::uint32_t WS_DLGFRAME = 0x00400000u;
+inline constexpr std::uint32_t WS_SYSMENU = 0x00080000u;
+inline constexpr std::uint32_t WS_THICKFRAME = 0x00040000u;  // sizable
+inline constexpr std::uint32_t WS_MINIMIZEBOX = 0x00020000u;
+inline constexpr std::uint32_t WS_TABSTOP = 0x00010000u;  // child windows
+inline constexpr std::uint32_t WS_MAXIMIZEBOX = 0x00010000u;  // top-level windows
+inline constexpr std::uint32_t WS_EX_DLGMODALFRAME = 0x00000001u;
 inline constexpr std::uint32_t WS_EX_TOPMOST = 0x00000008u;
+inline constexpr std::uint32_t WS_EX_TOOLWINDOW = 0x00000080u;  // no taskbar entry; a small caption
+inline constexpr std::uint32_t WS_EX_APPWINDOW = 0x00040000u;
+// Never activated by a click: tooltips, balloon tips and popup menus. A presenter shows such a
+// window without the window manager's frame or focus.
+inline constexpr std::uint32_t WS_EX_NOACTIVATE = 0x08000000u;
+
+// Pointer shapes for setWindowCursor.
+inline constexpr int IDC_ARROW = 32512;
+inline constexpr int IDC_IBEAM = 32513;
+inline constexpr int IDC_WAIT = 32514;
+inline constexpr int IDC_CROSS = 32515;
+inline constexpr int IDC_SIZEALL = 32646;
+inline constexpr int IDC_HAND = 32649;
 inline constexpr int CW_USEDEFAULT = static_cast<int>(0x80000000u);
 
 // Places in the z-order for setWindowPos.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/gui/window_observer.h"
 #include "platform/gui/window_system.h"
 
 namespace qv::gui {
@@ -28,15 +29,18 @@ bool NotificationArea::notifyIcon(std::uint32_t message, const NotifyIconData& d
             icon.id = data.id;
             apply(icon, data);
             icons_.push_back(std::move(icon));
+            changed();
             return true;
         }
         case NIM_MODIFY:
             if (it == icons_.end()) return false;
             apply(*it, data);
+            changed();
             return true;
         case NIM_DELETE:
             if (it == icons_.end()) return false;
             icons_.erase(it);
+            changed();
             return true;
         default:
             return false;
@@ -56,8 +60,12 @@ bool NotificationArea::pointerEvent(HWnd hwnd, std::uint32_t id, MessageId mouse
     return ws_.postMessage(hwnd, i->callbackMessage, WParam(id), LParam(mouseMessage));
 }
 
+void NotificationArea::changed() {
+    if (WindowObserver* o = ws_.observer()) o->notificationAreaChanged();
+}
+
 void NotificationArea::removeWindow(HWnd hwnd) {
-    std::erase_if(icons_, [&](const TrayIcon& i) { return i.hwnd == hwnd; });
+    if (std::erase_if(icons_, [&](const TrayIcon& i) { return i.hwnd == hwnd; }) != 0) changed();
 }
 
 }  // namespace qv::gui

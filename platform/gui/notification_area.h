@@ -59,6 +59,7 @@ public:
 
 private:
     static void apply(TrayIcon& icon, const NotifyIconData& data);
+    void changed();
 
     WindowSystem& ws_;
     std::vector<TrayIcon> icons_;

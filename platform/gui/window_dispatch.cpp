@@ -1,7 +1,5 @@
 // Window procedures, subclass chains, sent and posted messages, the loop and its timers.
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 #include "platform/base/clock.h"
 #include "platform/gui/window_record.h"
@@ -144,33 +142,6 @@ void WindowSystem::postQuitMessage(int code) {
     exitCode_ = code;
 }
 
-bool WindowSystem::invalidate(HWnd hwnd) {
-    auto w = find(hwnd);
-    if (!w) return false;
-    w->needsPaint = true;
-    return true;
-}
-
-bool WindowSystem::updateWindow(HWnd hwnd) {
-    auto w = find(hwnd);
-    if (!w) return false;
-    if (w->needsPaint && isVisible(hwnd)) {
-        w->needsPaint = false;
-        sendMessage(hwnd, WM_PAINT);
-    }
-    return true;
-}
-
-void WindowSystem::paintPending() {
-    for (HWnd h : allWindows()) {
-        auto w = find(h);
-        if (w && w->needsPaint && isVisible(h)) {
-            w->needsPaint = false;  // before the handler, which may invalidate again
-            sendMessage(h, WM_PAINT);
-        }
-    }
-}
-
 void WindowSystem::fireTimers() {
     timers_.fireDue(base::clock().tickMs(), [this](HWnd hwnd, std::uintptr_t id,
                                                    const TimerProc& proc) {
@@ -192,8 +163,17 @@ void WindowSystem::doEvents() {
         if (m.msg == WM_KEYUP) keyState_.erase(int(m.w));
         sendMessage(m.hwnd, m.msg, m.w, m.l);
     }
+    if (!descriptors_.empty()) descriptors_.wait(0);
     paintPending();
     fireTimers();
+}
+
+void WindowSystem::waitForWork(std::int64_t ms) {
+    bool work = false;
+    for (const auto& hook : std::vector<std::pair<int, std::function<bool()>>>(waitHooks_))
+        work = hook.second() || work;
+    if (work || !queue_.empty()) return;
+    descriptors_.wait(static_cast<int>(std::clamp<std::int64_t>(ms, 0, 1000)));
 }
 
 void WindowSystem::pumpFor(std::int64_t ms) {
@@ -217,13 +197,7 @@ void WindowSystem::pumpFor(std::int64_t ms) {
         std::int64_t wait = target - now;
         if (auto due = timers_.nextDue()) wait = std::clamp<std::int64_t>(*due - now, 0, wait);
         if (!queue_.empty()) wait = 0;
-        if (wait > 0) {
-            if (idleWait_) {
-                idleWait_(wait);
-            } else {
-                std::this_thread::sleep_for(std::chrono::milliseconds(wait));
-            }
-        }
+        if (wait > 0) waitForWork(wait);
     }
 }
 
@@ -239,22 +213,37 @@ int WindowSystem::runMessageLoop() {
         auto due = timers_.nextDue();
         const std::int64_t now = clock.tickMs();
         if (auto* fake = dynamic_cast<base::FakeClock*>(&clock)) {
-            if (!due) return -1;
-            if (*due > now) fake->advance(*due - now);
+            if (due) {
+                if (*due > now) fake->advance(*due - now);
+                continue;
+            }
+            // Only a descriptor can still bring work; it comes in real time.
+            if (descriptors_.empty() && waitHooks_.empty()) return -1;
+            waitForWork(100);
             continue;
         }
         const std::int64_t wait = due ? std::clamp<std::int64_t>(*due - now, 0, 1000) : 1000;
         if (wait <= 0) continue;
-        if (idleWait_) {
-            idleWait_(wait);
-        } else {
-            std::this_thread::sleep_for(std::chrono::milliseconds(wait));
-        }
+        waitForWork(wait);
     }
 }
 
-void WindowSystem::setIdleWait(std::function<void(std::int64_t)> wait) {
-    idleWait_ = std::move(wait);
+int WindowSystem::watchDescriptor(int fd, short events, DescriptorSet::Ready ready) {
+    return descriptors_.add(fd, events, std::move(ready));
+}
+
+bool WindowSystem::unwatchDescriptor(int id) { return descriptors_.remove(id); }
+
+bool WindowSystem::setDescriptorEvents(int id, short events) { return descriptors_.setEvents(id, events); }
+
+int WindowSystem::addWaitHook(std::function<bool()> hook) {
+    const int id = nextWaitHook_++;
+    waitHooks_.emplace_back(id, std::move(hook));
+    return id;
+}
+
+void WindowSystem::removeWaitHook(int id) {
+    std::erase_if(waitHooks_, [&](const auto& h) { return h.first == id; });
 }
 
 std::uintptr_t WindowSystem::setTimer(HWnd hwnd, std::uintptr_t id, std::uint32_t intervalMs,

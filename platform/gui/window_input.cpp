@@ -4,6 +4,7 @@
 
 #include "platform/base/clock.h"
 #include "platform/gui/window_record.h"
+#include "platform/gui/window_observer.h"
 #include "platform/gui/window_system.h"
 
 namespace qv::gui {
@@ -37,6 +38,7 @@ HWnd WindowSystem::setCapture(HWnd hwnd) {
     const HWnd previous = capture_;
     if (!isWindow(hwnd) || hwnd == capture_) return previous;
     capture_ = hwnd;
+    if (observer_) observer_->captureChanged(hwnd);
     if (previous) sendMessage(previous, WM_CAPTURECHANGED, 0, LParam(hwnd));
     return previous;
 }
@@ -44,6 +46,7 @@ HWnd WindowSystem::setCapture(HWnd hwnd) {
 bool WindowSystem::releaseCapture() {
     const HWnd previous = capture_;
     capture_ = 0;
+    if (previous && observer_) observer_->captureChanged(0);
     if (previous) sendMessage(previous, WM_CAPTURECHANGED, 0, 0);
     return true;
 }
@@ -89,6 +92,31 @@ void WindowSystem::mouseMoveTo(Point screen) {
         tracked_ = 0;
     }
     postMouse(capture_ ? capture_ : under, WM_MOUSEMOVE);
+    updateCursor();
+}
+
+bool WindowSystem::setWindowCursor(HWnd hwnd, int cursor) {
+    auto w = find(hwnd);
+    if (!w) return false;
+    w->cursor = cursor;
+    updateCursor();
+    return true;
+}
+
+int WindowSystem::windowCursor(HWnd hwnd) const {
+    for (auto w = find(hwnd); w; w = find(w->parent)) {
+        if (w->cursor != 0) return w->cursor;
+        if (w->parent == 0) break;
+    }
+    return IDC_ARROW;
+}
+
+void WindowSystem::updateCursor() {
+    const HWnd under = capture_ ? capture_ : windowFromPoint(cursor_);
+    const int shape = under ? windowCursor(under) : IDC_ARROW;
+    if (shape == cursorShape_) return;
+    cursorShape_ = shape;
+    if (observer_) observer_->cursorChanged(shape);
 }
 
 namespace {
@@ -198,6 +226,7 @@ void WindowSystem::activate(HWnd top) {
     const HWnd previous = active_;
     if (previous == top) return;
     active_ = top;
+    if (auto w = find(top)) notifyTop(*w, change::kActivated);
     if (previous) sendMessage(previous, WM_ACTIVATE, WA_INACTIVE, LParam(top));
     sendMessage(top, WM_ACTIVATE, WA_ACTIVE, LParam(previous));
 }
@@ -207,6 +236,7 @@ bool WindowSystem::setForegroundWindow(HWnd hwnd) {
     auto w = find(top);
     if (!w) return false;
     placeInZOrder(*w, HWND_TOP);
+    notifyTop(*w, change::kZOrder);
     activate(top);
     if (!focus_ || topLevelOf(focus_) != top) setFocus(top);
     return true;

@@ -30,7 +30,11 @@ struct WindowSystem::Window {
     std::vector<HWnd> children;                         // top first
     int tabIndex = 0;
     std::uint64_t serial = 0;
-    bool needsPaint = false;
+    std::unique_ptr<gfx::Canvas> surface;  // top-level windows only
+    gfx::Region dirty;                      // top-level: what to repaint, window coordinates
+    // While the window's WM_PAINT runs: what it is to paint, in top-level coordinates.
+    std::optional<gfx::Region> paintArea;
+    int cursor = 0;
     bool destroying = false;
 };
 

@@ -8,6 +8,7 @@
 #include "platform/base/text.h"
 #include "platform/gui/notification_area.h"
 #include "platform/gui/tooltip.h"
+#include "platform/gui/window_observer.h"
 #include "platform/gui/window_record.h"
 
 namespace qv::gui {
@@ -80,7 +81,10 @@ HWnd WindowSystem::createWindow(const CreateParams& p) {
     w->rect = Rect{coord(p.x), coord(p.y), coord(p.x) + std::max(0, coord(p.width)),
                    coord(p.y) + std::max(0, coord(p.height))};
     if (cls->proc) w->proc = std::make_shared<const WndProc>(cls->proc);
-    w->needsPaint = (p.style & WS_VISIBLE) != 0;
+    if (!child) {
+        w->surface = std::make_unique<gfx::Canvas>(static_cast<int>(w->rect.width()), static_cast<int>(w->rect.height()),
+                                                   gfx::sysColour(gfx::kColourButtonFace));
+    }
     windows_[w->handle] = w;
     placeInZOrder(*w, HWND_TOP);
 
@@ -89,7 +93,14 @@ HWnd WindowSystem::createWindow(const CreateParams& p) {
         destroyWindow(h);
         return 0;
     }
-    return isWindow(h) ? h : 0;
+    if (!isWindow(h)) return 0;
+    if (p.style & WS_VISIBLE) invalidate(h);
+    notifyTop(*w, change::kCreated | ((p.style & WS_VISIBLE) ? change::kShown : 0));
+    return h;
+}
+
+void WindowSystem::notifyTop(const Window& w, unsigned changes) {
+    if (observer_ && w.parent == 0 && changes != 0) observer_->topLevelChanged(w.handle, changes);
 }
 
 void WindowSystem::placeInZOrder(Window& w, HWnd insertAfter) {
@@ -166,6 +177,8 @@ void WindowSystem::destroyTree(const std::shared_ptr<Window>& w) {
     }
     for (HWnd h : owned) destroyWindow(h);
 
+    if (w->parent != 0 && (w->style & WS_VISIBLE)) invalidateRect(w->parent, nullptr);
+    notifyTop(*w, change::kDestroyed);
     w->style &= ~WS_VISIBLE;
     sendMessage(w->handle, WM_DESTROY);
     for (HWnd c : std::vector<HWnd>(w->children)) {
@@ -217,7 +230,9 @@ std::string WindowSystem::text(HWnd hwnd) const {
 bool WindowSystem::setText(HWnd hwnd, const std::string& text) {
     auto w = find(hwnd);
     if (!w) return false;
+    if (w->text == text) return true;
     w->text = text;
+    notifyTop(*w, change::kText);
     return true;
 }
 
@@ -234,7 +249,9 @@ std::uint32_t WindowSystem::style(HWnd hwnd) const {
 bool WindowSystem::setStyle(HWnd hwnd, std::uint32_t style) {
     auto w = find(hwnd);
     if (!w) return false;
+    if (w->style == style) return true;
     w->style = style;
+    notifyTop(*w, change::kStyle);
     return true;
 }
 
@@ -248,7 +265,11 @@ bool WindowSystem::setExStyle(HWnd hwnd, std::uint32_t exStyle) {
     if (!w) return false;
     const bool wasTopmost = w->exStyle & WS_EX_TOPMOST;
     w->exStyle = w->parent ? (exStyle & ~WS_EX_TOPMOST) : exStyle;
-    if (wasTopmost != bool(w->exStyle & WS_EX_TOPMOST)) placeInZOrder(*w, HWND_TOP);
+    if (wasTopmost != bool(w->exStyle & WS_EX_TOPMOST)) {
+        placeInZOrder(*w, HWND_TOP);
+        notifyTop(*w, change::kZOrder);
+    }
+    notifyTop(*w, change::kStyle);
     return true;
 }
 
@@ -332,11 +353,25 @@ bool WindowSystem::setWindowPos(HWnd hwnd, HWnd insertAfter, int x, int y, int w
         r.right = r.left + std::max(0, width);
         r.bottom = r.top + std::max(0, height);
     }
+    const bool moved = r.left != old.left || r.top != old.top;
+    const bool sized = r.width() != old.width() || r.height() != old.height();
+    // A child leaves its old place for its parent to paint again.
+    if (w->parent != 0 && (moved || sized)) invalidateRect(hwnd, nullptr);
     w->rect = r;
-    if (!(flags & SWP_NOZORDER)) placeInZOrder(*w, insertAfter);
-    if (r.left != old.left || r.top != old.top) sendMessage(hwnd, WM_MOVE, 0, makeLParam(r.left, r.top));
-    if (r.width() != old.width() || r.height() != old.height()) {
-        w->needsPaint = true;
+    if (w->surface && sized) {
+        w->surface->resize(static_cast<int>(r.width()), static_cast<int>(r.height()),
+                           gfx::sysColour(gfx::kColourButtonFace));
+    }
+    unsigned changes = (moved ? change::kMoved : 0) | (sized ? change::kSized : 0);
+    if (!(flags & SWP_NOZORDER)) {
+        placeInZOrder(*w, insertAfter);
+        changes |= change::kZOrder;
+        if (w->parent != 0) invalidateRect(hwnd, nullptr);
+    }
+    if (sized || (moved && w->parent != 0)) invalidateRect(hwnd, nullptr);
+    notifyTop(*w, changes);
+    if (moved) sendMessage(hwnd, WM_MOVE, 0, makeLParam(r.left, r.top));
+    if (sized) {
         sendMessage(hwnd, WM_SIZE, SIZE_RESTORED,
                     makeLParam(static_cast<int>(r.width()), static_cast<int>(r.height())));
     }
@@ -386,12 +421,15 @@ bool WindowSystem::showWindow(HWnd hwnd, bool show) {
     if (was == show) return was;
     if (show) {
         w->style |= WS_VISIBLE;
-        w->needsPaint = true;
+        invalidate(hwnd);
     } else {
+        // What the window covered shows its parent again.
+        if (w->parent != 0) invalidateRect(hwnd, nullptr);
         w->style &= ~WS_VISIBLE;
         // Keys must not go on reaching a window no one can see.
         if (focus_ && isDescendantOrSelf(focus_, hwnd)) setFocus(0);
     }
+    notifyTop(*w, show ? change::kShown : change::kHidden);
     sendMessage(hwnd, WM_SHOWWINDOW, show ? 1 : 0, 0);
     return was;
 }
@@ -434,8 +472,10 @@ bool WindowSystem::isEnabled(HWnd hwnd) const {
 bool WindowSystem::setWindowRegion(HWnd hwnd, std::optional<WindowRegion> region, bool redraw) {
     auto w = find(hwnd);
     if (!w) return false;
+    if (w->parent != 0) invalidateRect(hwnd, nullptr);  // the old shape
     w->region = std::move(region);
-    if (redraw) w->needsPaint = true;
+    if (redraw || w->parent != 0) invalidate(hwnd);
+    notifyTop(*w, change::kRegion);
     return true;
 }
 

@@ -3,8 +3,10 @@
 // procedure; messages sent and posted to them; the message loop and DoEvents; timers on the
 // platform clock; mouse and keyboard input with capture, leave tracking and focus.
 //
-// Windows here are headless objects. A presenter shows them to a person and feeds input in
-// through the same input functions that tests call. Everything runs on one thread.
+// Each top-level window keeps its pixels, and those of its children, in a surface of its own;
+// WM_PAINT draws into it. A presenter (headless or on a display) shows top-level windows to a
+// person from their surfaces, hears of their changes through a WindowObserver, and feeds input
+// in through the same input functions that tests call. Everything runs on one thread.
 #include <any>
 #include <cstdint>
 #include <deque>
@@ -16,6 +18,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/gfx/canvas.h"
+#include "platform/gfx/device_context.h"
+#include "platform/gui/descriptor_set.h"
 #include "platform/gui/messages.h"
 #include "platform/gui/service.h"
 #include "platform/gui/timer_queue.h"
@@ -25,6 +30,7 @@
 namespace qv::gui {
 
 class NotificationArea;
+class WindowObserver;
 
 // A kind of window: its name and the procedure every window of the kind starts with.
 struct WindowClass {
@@ -167,10 +173,41 @@ public:
     void postQuitMessage(int code);
     bool quitPosted() const { return quitPosted_; }
 
-    // Marks the window for a WM_PAINT; the loop sends it once the posted messages have run.
-    bool invalidate(HWnd hwnd);
-    // Sends the pending WM_PAINT now.
+    // ---- painting
+    // The pixels of a top-level window and its children, the window's size; nullptr for a
+    // child window or a dead handle.
+    const gfx::Canvas* surface(HWnd top) const;
+    // Marks part of the window (client coordinates; nullptr: all of it) for repainting. Once
+    // the posted messages have run, the loop sends WM_PAINT to every shown window that covers
+    // a marked pixel of its top-level window, parents before their children and lower siblings
+    // before higher ones, then tells the observer which pixels changed. A hidden window's
+    // marks wait until it shows.
+    bool invalidateRect(HWnd hwnd, const Rect* rect = nullptr);
+    bool invalidate(HWnd hwnd) { return invalidateRect(hwnd, nullptr); }
+    // Paints what is marked in the window's top-level window now.
     bool updateWindow(HWnd hwnd);
+    // Inside WM_PAINT: a device context on the surface with the window's upper-left corner at
+    // (0, 0), clipped to what of the window shows and is to be painted now; `area`, when given,
+    // receives that part in client coordinates. Outside WM_PAINT it is clipped to what shows.
+    gfx::DeviceContext beginPaint(HWnd hwnd, gfx::Region* area = nullptr);
+    // Drawing straight onto the window's part of the surface outside WM_PAINT; releaseDC tells
+    // the observer that the window's pixels changed.
+    gfx::DeviceContext getDC(HWnd hwnd);
+    void releaseDC(HWnd hwnd);
+    // What of the window shows, in its top-level window's coordinates: its rectangle cut by
+    // its parents' and by every window region on the way up (the siblings above it aside).
+    gfx::Region visibleArea(HWnd hwnd) const;
+
+    // ---- the presenter
+    // The one observer of top-level windows, surfaces, tray icons and the pointer; nullptr for
+    // none. It must outlive its installation.
+    void setObserver(WindowObserver* observer) { observer_ = observer; }
+    WindowObserver* observer() const { return observer_; }
+    // The pointer's shape over a window, an IDC_ value; 0 takes its parent's (the arrow at the
+    // top). The observer hears the shape whenever the pointer's window changes it.
+    bool setWindowCursor(HWnd hwnd, int cursor);
+    int windowCursor(HWnd hwnd) const;
+    int cursorShape() const { return cursorShape_; }
 
     // Runs what is pending now: the messages posted before the call, then WM_PAINT for every
     // visible window marked for it, then each timer that is due once. May be called from
@@ -184,9 +221,18 @@ public:
     // clock it moves the clock to the next timer when idle, and returns -1 when nothing is
     // left that could ever happen.
     int runMessageLoop();
-    // How the real-clock loop waits while idle (a presenter waits for its display here); the
-    // argument is the longest wait in ms. By default it sleeps.
-    void setIdleWait(std::function<void(std::int64_t)> wait);
+
+    // ---- descriptors the loop watches
+    // Each doEvents runs the handlers of the watched descriptors that are ready; while idle the
+    // loop sleeps in poll(2) until one is, or until the next timer is due. Returns the watch id.
+    int watchDescriptor(int fd, short events, DescriptorSet::Ready ready);
+    bool unwatchDescriptor(int id);
+    bool setDescriptorEvents(int id, short events);
+    // Called before the loop sleeps (a display connection flushes and reads what it has
+    // buffered here); a hook that returns true had work, and the loop looks again instead of
+    // sleeping. Returns the hook's id.
+    int addWaitHook(std::function<bool()> hook);
+    void removeWaitHook(int id);
 
     // ---- timers
     // Starts (or restarts) the timer id of the window; each fire sends WM_TIMER (wParam: the
@@ -284,7 +330,13 @@ private:
     WParam mouseKeyState() const;
     void postMouse(HWnd target, MessageId msg);
     void paintPending();
+    void paintTop(Window& top);
+    void paintTree(const std::shared_ptr<Window>& w, const gfx::Region& area);
     void fireTimers();
+    // Sleeps until a descriptor is ready, a wait hook has work, or ms have passed.
+    void waitForWork(std::int64_t ms);
+    void notifyTop(const Window& w, unsigned changes);
+    void updateCursor();
 
     std::map<HWnd, std::shared_ptr<Window>> windows_;
     std::vector<WindowClass> classes_;
@@ -297,7 +349,11 @@ private:
     std::uint64_t nextSeq_ = 1;
     bool quitPosted_ = false;
     int exitCode_ = 0;
-    std::function<void(std::int64_t)> idleWait_;
+    DescriptorSet descriptors_;
+    std::vector<std::pair<int, std::function<bool()>>> waitHooks_;
+    int nextWaitHook_ = 1;
+    WindowObserver* observer_ = nullptr;
+    int cursorShape_ = 0;
 
     TimerQueue timers_;
     std::uintptr_t nextTimerId_ = 1;
