@@ -21,6 +21,7 @@ inline constexpr MessageId WM_QUIT = 0x0012;
 inline constexpr MessageId WM_SYSCOLORCHANGE = 0x0015;
 inline constexpr MessageId WM_SHOWWINDOW = 0x0018;
 inline constexpr MessageId WM_NCDESTROY = 0x0082;
+inline constexpr MessageId WM_NCPAINT = 0x0085;
 
 // Keyboard.
 inline constexpr MessageId WM_KEYDOWN = 0x0100;

@@ -33,24 +33,34 @@ const gfx::Canvas* WindowSystem::surface(HWnd top) const {
 gfx::Region WindowSystem::visibleArea(HWnd hwnd) const {
     auto w = find(hwnd);
     if (!w) return {};
-    const HWnd top = topLevelOf(hwnd);
-    const Rect topRect = windowRect(top);
+    const Rect topRect = windowRect(topLevelOf(hwnd));
     gfx::Region area;
     bool first = true;
     for (auto a = w; a; a = find(a->parent)) {
-        Rect r = windowRect(a->handle);
-        r = Rect{r.left - topRect.left, r.top - topRect.top, r.right - topRect.left, r.bottom - topRect.top};
+        // The window itself shows whole; its parents only their client areas.
+        const Rect at = windowRect(a->handle);
+        Rect r{at.left - topRect.left, at.top - topRect.top, at.right - topRect.left, at.bottom - topRect.top};
         gfx::Region part = gfx::Region::rect(r);
         if (a->region) {
             gfx::Region shape = *a->region;
             shape.offset(r.left, r.top);
             part = intersectRegions(part, shape);
         }
+        if (!first) {
+            const Insets& in = a->insets;
+            part = intersectRegions(part, gfx::Region::rect(r.left + in.left, r.top + in.top, r.right - in.right,
+                                                            r.bottom - in.bottom));
+        }
         area = first ? part : intersectRegions(area, part);
         first = false;
         if (a->parent == 0) break;
     }
     return area;
+}
+
+gfx::Point WindowSystem::clientOrigin(const Window& w) const {
+    const Rect at = windowRect(w.handle), topAt = windowRect(topLevelOf(w.handle));
+    return {at.left - topAt.left + w.insets.left, at.top - topAt.top + w.insets.top};
 }
 
 bool WindowSystem::invalidateRect(HWnd hwnd, const Rect* rect) {
@@ -60,10 +70,9 @@ bool WindowSystem::invalidateRect(HWnd hwnd, const Rect* rect) {
     if (!top) return false;
     gfx::Region area = visibleArea(hwnd);
     if (rect) {
-        const Rect at = windowRect(hwnd), topAt = windowRect(top->handle);
-        const int dx = at.left - topAt.left, dy = at.top - topAt.top;
-        area = intersectRegions(area, gfx::Region::rect(rect->left + dx, rect->top + dy, rect->right + dx,
-                                                        rect->bottom + dy));
+        const gfx::Point o = clientOrigin(*w);
+        area = intersectRegions(area, gfx::Region::rect(rect->left + o.x, rect->top + o.y, rect->right + o.x,
+                                                        rect->bottom + o.y));
     }
     top->dirty = unite(top->dirty, area);
     return true;
@@ -96,14 +105,15 @@ void WindowSystem::paintTree(const std::shared_ptr<Window>& w, const gfx::Region
     const gfx::Region own = intersectRegions(visibleArea(w->handle), area);
     if (own.isEmpty()) return;
     w->paintArea = own;
+    if (w->insets != Insets{}) sendMessage(w->handle, WM_NCPAINT);
     sendMessage(w->handle, WM_PAINT);
-    w->paintArea.reset();
+    if (auto still = find(w->handle)) still->paintArea.reset();
     // Children are kept top first; the lowest paints first so the ones above cover it.
     const std::vector<HWnd> kids = w->children;
     for (auto it = kids.rbegin(); it != kids.rend(); ++it) paintTree(find(*it), own);
 }
 
-gfx::DeviceContext WindowSystem::beginPaint(HWnd hwnd, gfx::Region* area) {
+gfx::DeviceContext WindowSystem::paintDC(HWnd hwnd, bool client, gfx::Region* area) {
     auto w = find(hwnd);
     auto top = find(topLevelOf(hwnd));
     if (!w || !top || !top->surface) {
@@ -111,9 +121,14 @@ gfx::DeviceContext WindowSystem::beginPaint(HWnd hwnd, gfx::Region* area) {
         return gfx::DeviceContext(nowhere());
     }
     gfx::DeviceContext dc(*top->surface);
-    const Rect at = windowRect(hwnd), topAt = windowRect(top->handle);
-    const gfx::Point origin{at.left - topAt.left, at.top - topAt.top};
     gfx::Region clip = w->paintArea ? *w->paintArea : visibleArea(hwnd);
+    gfx::Point origin = clientOrigin(*w);
+    if (client) {
+        const Rect c = clientRect(hwnd);
+        clip = intersectRegions(clip, gfx::Region::rect(origin.x, origin.y, origin.x + c.right, origin.y + c.bottom));
+    } else {
+        origin = {origin.x - w->insets.left, origin.y - w->insets.top};
+    }
     dc.setOrigin(origin);
     if (area) {
         *area = clip;
@@ -123,7 +138,11 @@ gfx::DeviceContext WindowSystem::beginPaint(HWnd hwnd, gfx::Region* area) {
     return dc;
 }
 
-gfx::DeviceContext WindowSystem::getDC(HWnd hwnd) { return beginPaint(hwnd, nullptr); }
+gfx::DeviceContext WindowSystem::beginPaint(HWnd hwnd, gfx::Region* area) { return paintDC(hwnd, true, area); }
+
+gfx::DeviceContext WindowSystem::windowDC(HWnd hwnd) { return paintDC(hwnd, false, nullptr); }
+
+gfx::DeviceContext WindowSystem::getDC(HWnd hwnd) { return paintDC(hwnd, true, nullptr); }
 
 void WindowSystem::releaseDC(HWnd hwnd) {
     const HWnd top = topLevelOf(hwnd);

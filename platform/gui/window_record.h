@@ -21,7 +21,8 @@ struct WindowSystem::Window {
     std::uint32_t style = 0;
     std::uint32_t exStyle = 0;
     int id = 0;
-    Rect rect;  // in the parent's coordinates; the screen's for a top-level window
+    Rect rect;  // in the parent's client coordinates; the screen's for a top-level window
+    Insets insets;  // the frame around the client area
     std::optional<WindowRegion> region;
     std::intptr_t userData = 0;
     std::any classData;

@@ -303,10 +303,11 @@ Rect WindowSystem::windowRect(HWnd hwnd) const {
     if (!w) return {};
     Rect r = w->rect;
     for (auto p = find(w->parent); p; p = find(p->parent)) {
-        r.left += p->rect.left;
-        r.right += p->rect.left;
-        r.top += p->rect.top;
-        r.bottom += p->rect.top;
+        const int dx = p->rect.left + p->insets.left, dy = p->rect.top + p->insets.top;
+        r.left += dx;
+        r.right += dx;
+        r.top += dy;
+        r.bottom += dy;
         if (p->parent == 0) break;
     }
     return r;
@@ -320,17 +321,35 @@ Rect WindowSystem::placement(HWnd hwnd) const {
 Rect WindowSystem::clientRect(HWnd hwnd) const {
     auto w = find(hwnd);
     if (!w) return {};
-    return Rect{0, 0, w->rect.right - w->rect.left, w->rect.bottom - w->rect.top};
+    const int width = w->rect.right - w->rect.left - w->insets.left - w->insets.right;
+    const int height = w->rect.bottom - w->rect.top - w->insets.top - w->insets.bottom;
+    return Rect{0, 0, std::max(0, width), std::max(0, height)};
+}
+
+bool WindowSystem::setFrameInsets(HWnd hwnd, Insets insets) {
+    auto w = find(hwnd);
+    if (!w) return false;
+    if (w->insets == insets) return true;
+    w->insets = insets;
+    invalidate(hwnd);
+    return true;
+}
+
+Insets WindowSystem::frameInsets(HWnd hwnd) const {
+    auto w = find(hwnd);
+    return w ? w->insets : Insets{};
 }
 
 Point WindowSystem::clientToScreen(HWnd hwnd, Point p) const {
-    Rect r = windowRect(hwnd);
-    return Point{p.x + r.left, p.y + r.top};
+    const Rect r = windowRect(hwnd);
+    const Insets in = frameInsets(hwnd);
+    return Point{p.x + r.left + in.left, p.y + r.top + in.top};
 }
 
 Point WindowSystem::screenToClient(HWnd hwnd, Point p) const {
-    Rect r = windowRect(hwnd);
-    return Point{p.x - r.left, p.y - r.top};
+    const Rect r = windowRect(hwnd);
+    const Insets in = frameInsets(hwnd);
+    return Point{p.x - r.left - in.left, p.y - r.top - in.top};
 }
 
 bool WindowSystem::moveWindow(HWnd hwnd, int x, int y, int width, int height) {

@@ -57,6 +57,15 @@ using SubclassProc = std::function<LResult(HWnd, MessageId, WParam, LParam, std:
 
 enum class MouseButton { Left, Right, Middle };
 
+// The frame of a window around its client area, in pixels on each side.
+struct Insets {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    friend bool operator==(const Insets&, const Insets&) = default;
+};
+
 class WindowSystem {
 public:
     WindowSystem();
@@ -102,10 +111,14 @@ public:
     // ---- place and z-order
     // The window's rectangle on the screen.
     Rect windowRect(HWnd hwnd) const;
-    // The rectangle in its parent's coordinates (the screen for a top-level window).
+    // The rectangle in its parent's client coordinates (the screen for a top-level window).
     Rect placement(HWnd hwnd) const;
-    // (0, 0, width, height).
+    // (0, 0, width, height) of the client area: the window less its frame.
     Rect clientRect(HWnd hwnd) const;
+    // The frame around the client area (a caption bar and borders that the window draws on
+    // WM_NCPAINT); none by default. Client coordinates, children and WM_PAINT start inside it.
+    bool setFrameInsets(HWnd hwnd, Insets insets);
+    Insets frameInsets(HWnd hwnd) const;
     Point clientToScreen(HWnd hwnd, Point p) const;
     Point screenToClient(HWnd hwnd, Point p) const;
     // Sends WM_MOVE and WM_SIZE for what changed.
@@ -186,10 +199,13 @@ public:
     bool invalidate(HWnd hwnd) { return invalidateRect(hwnd, nullptr); }
     // Paints what is marked in the window's top-level window now.
     bool updateWindow(HWnd hwnd);
-    // Inside WM_PAINT: a device context on the surface with the window's upper-left corner at
-    // (0, 0), clipped to what of the window shows and is to be painted now; `area`, when given,
-    // receives that part in client coordinates. Outside WM_PAINT it is clipped to what shows.
+    // Inside WM_PAINT: a device context on the surface with the client area's upper-left
+    // corner at (0, 0), clipped to what of the client area shows and is to be painted now;
+    // `area`, when given, receives that part in client coordinates. Outside WM_PAINT it is
+    // clipped to what shows. A window with a frame gets WM_NCPAINT before WM_PAINT and draws
+    // its frame through windowDC, whose (0, 0) is the window's upper-left corner.
     gfx::DeviceContext beginPaint(HWnd hwnd, gfx::Region* area = nullptr);
+    gfx::DeviceContext windowDC(HWnd hwnd);
     // Drawing straight onto the window's part of the surface outside WM_PAINT; releaseDC tells
     // the observer that the window's pixels changed.
     gfx::DeviceContext getDC(HWnd hwnd);
@@ -332,6 +348,9 @@ private:
     void paintPending();
     void paintTop(Window& top);
     void paintTree(const std::shared_ptr<Window>& w, const gfx::Region& area);
+    gfx::DeviceContext paintDC(HWnd hwnd, bool client, gfx::Region* area);
+    // Where the window's client area begins on its top-level window's surface.
+    gfx::Point clientOrigin(const Window& w) const;
     void fireTimers();
     // Sleeps until a descriptor is ready, a wait hook has work, or ms have passed.
     void waitForWork(std::int64_t ms);

@@ -126,6 +126,33 @@ TEST_F(SurfaceTest, HidingOrMovingAChildRepaintsItsParentWhereItWas) {
     EXPECT_EQ(at(top, 25, 25), kRed);
 }
 
+TEST_F(SurfaceTest, AFrameSurroundsTheClientAreaAndIsPaintedFirst) {
+    HWnd top = make(0, {100, 100, 140, 130}, kRed);
+    ws_.setFrameInsets(top, Insets{2, 8, 2, 2});
+    HWnd c = make(top, {0, 0, 5, 5}, kBlue);
+    std::vector<MessageId> msgs;
+    ws_.setWindowSubclass(top, 1, [&](HWnd h, MessageId m, WParam w, LParam l, std::uintptr_t, std::intptr_t) {
+        if (m == WM_NCPAINT) {
+            gfx::DeviceContext dc = ws_.windowDC(h);
+            dc.fillRect(Rect{0, 0, 40, 30}, gfx::Brush::solid(kGreen));
+        }
+        if (m == WM_NCPAINT || m == WM_PAINT) msgs.push_back(m);
+        return ws_.defSubclassProc(h, m, w, l);
+    });
+    ws_.invalidate(top);
+    ws_.doEvents();
+    EXPECT_EQ(msgs, (std::vector<MessageId>{WM_NCPAINT, WM_PAINT}));
+    EXPECT_EQ(ws_.clientRect(top), (Rect{0, 0, 36, 20}));
+    EXPECT_EQ(at(top, 1, 1), kGreen);    // the frame
+    EXPECT_EQ(at(top, 2, 8), kBlue);     // the child at the client area's corner
+    EXPECT_EQ(at(top, 37, 27), kRed);    // the client area
+    EXPECT_EQ(ws_.windowRect(c), (Rect{102, 108, 107, 113}));
+    EXPECT_EQ(ws_.screenToClient(top, {102, 108}), (gfx::Point{0, 0}));
+    ws_.mouseMoveTo({103, 109});
+    ws_.doEvents();
+    EXPECT_EQ(ws_.windowFromPoint({103, 109}), c);
+}
+
 TEST_F(SurfaceTest, TheSurfaceFollowsTheWindowsSize) {
     HWnd top = make(0, {0, 0, 40, 30}, kRed);
     ws_.doEvents();
