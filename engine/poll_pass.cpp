@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "engine/alert_windows.h"
+#include "engine/connection_closer.h"
 #include "engine/engine_alerts.h"
 #include "engine/logs.h"
 #include "engine/main_window.h"
@@ -20,7 +21,6 @@
 #include "engine/version_reader.h"
 #include "platform/base/files.h"
 #include "platform/base/program_folder.h"
-#include "platform/host/host.h"
 
 namespace qv::engine {
 
@@ -215,10 +215,7 @@ void KillConnection(const ConnectionTable& table, int index, std::string_view ap
     LogTraffic("Blocked", r.AppPath + " traffic was blocked. Remote Computer was " + r.RemoteAddress + " on port " +
                               r.RemotePort + ".");
     FillTcpRowBuffer();
-    if (auto row = FindTcpRow(r, TcpRowBuffer())) {
-        row->state = host::kTcpDeleteTcb;
-        host::currentHost().setTcpEntry(*row);
-    }
+    if (auto row = FindTcpRow(r, TcpRowBuffer())) CloseTcpRow(*row);
 }
 
 }  // namespace qv::engine

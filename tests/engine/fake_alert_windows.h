@@ -11,8 +11,10 @@
 #include "engine/alert_markers.h"
 #include "engine/alert_windows.h"
 #include "engine/cini.h"
+#include "engine/connection_closer.h"
 #include "engine/connection_table.h"
 #include "engine/detached_main_window.h"
+#include "engine/filter_pass.h"
 #include "engine/poll_pass.h"
 #include "engine/stores.h"
 #include "engine/ui_hooks.h"
@@ -117,6 +119,8 @@ protected:
     // The engine state of a fresh run.
     static void startRun() {
         pollState() = PollState{};
+        filterState() = FilterState{};
+        ResetCloseRightsNotice();
         AskedApps().clear();
         PendingAlerts().clear();
         Connections().clear();
