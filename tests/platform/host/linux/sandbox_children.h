@@ -34,6 +34,13 @@ private:
     Channel channel_{-1, -1};
 };
 
+// Runs body in a sandbox of its own namespaces (platform/host/linux/sandbox.h); failures
+// reported there fail the calling test, and where no sandbox can be made the test is skipped.
+void inSandbox(const std::function<void()>& body);
+
+// Gives up the network-administration capability of the calling process; false when it cannot.
+bool dropNetworkAdministration();
+
 // The process state letter procfs shows ('S', 'R', 'T', ...); waits up to a few seconds for
 // the state to become `want` and returns the last state seen.
 char waitForState(pid_t pid, char want);
