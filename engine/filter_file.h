@@ -24,8 +24,8 @@ struct FilterFile {
 
 // Reads the program folder's Conf\filter.ini into file. The lists are added to, not cleared
 // first. A missing or non-Boolean Filter or Log reads as false; an Activate other than "1" as 0;
-// a port-log value that is missing or not 0, 1 or 2 leaves that box as file holds it. Entries
-// whose text or key is empty, or cannot be stored (a control character), are passed over, as is an
+// a port-log value that is missing or not 0, 1 or 2 leaves file's value as it was. Entries whose
+// text or key is empty, or cannot be stored (a control character), are passed over, as is an
 // address entry whose key an earlier entry holds; an entry is checked when its chk_i is "True".
 // A count larger than the entries the section holds reads only those.
 void LoadFilter(FilterFile& file);
