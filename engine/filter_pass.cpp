@@ -9,6 +9,7 @@
 #include "engine/filter_windows.h"
 #include "engine/main_window.h"
 #include "engine/port_log.h"
+#include "engine/running_flag.h"
 #include "engine/ui_hooks.h"
 #include "platform/base/clock.h"
 #include "platform/host/host.h"
@@ -65,17 +66,6 @@ void watchIcmp(FilterState& s) {
     s.echoSum = requests + replies;
 }
 
-class RunningFilterPass {
-public:
-    explicit RunningFilterPass(FilterState& s) : s_(s) { s_.running = true; }
-    ~RunningFilterPass() { s_.running = false; }
-    RunningFilterPass(const RunningFilterPass&) = delete;
-    RunningFilterPass& operator=(const RunningFilterPass&) = delete;
-
-private:
-    FilterState& s_;
-};
-
 }  // namespace
 
 FilterState& filterState() {
@@ -86,7 +76,7 @@ FilterState& filterState() {
 void FilterPass() {
     FilterState& s = filterState();
     if (s.running) return;
-    RunningFilterPass running(s);
+    RunningFlag running(s.running);
     s.closed = false;
 
     static std::vector<host::TcpRow> rows;

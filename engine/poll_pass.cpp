@@ -13,6 +13,7 @@
 #include "engine/pass_rules.h"
 #include "engine/process_control.h"
 #include "engine/rule_action.h"
+#include "engine/running_flag.h"
 #include "engine/stores.h"
 #include "engine/tcp_rows.h"
 #include "engine/tray_status.h"
@@ -165,17 +166,6 @@ void fullPass() {
     s.completed = s.counts;
 }
 
-class RunningPass {
-public:
-    explicit RunningPass(PollState& s) : s_(s) { s_.running = true; }
-    ~RunningPass() { s_.running = false; }
-    RunningPass(const RunningPass&) = delete;
-    RunningPass& operator=(const RunningPass&) = delete;
-
-private:
-    PollState& s_;
-};
-
 }  // namespace
 
 PollState& pollState() {
@@ -198,7 +188,7 @@ void PollConnections(bool force) {
         s.rerun = true;
         return;
     }
-    RunningPass running(s);
+    RunningFlag running(s.running);
     LogFilesHeld logs;
     do {
         s.rerun = false;

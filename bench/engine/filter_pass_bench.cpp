@@ -22,10 +22,14 @@ struct Filters : qv::engine::FilterWindow {
     const qv::engine::FilterLists& lvwFilter() override { return lists; }
 };
 
+// The machine and the windows, installed while the object lives.
 struct Machine {
     qv::host::SimHost sim;
     qv::engine::DetachedMainWindow window;
     Filters filters;
+    qv::host::ScopedHost useSim{sim};
+    qv::engine::ScopedMainWindow useWindow{window};
+    qv::engine::ScopedFilterWindow useFilters{filters};
 
     Machine() {
         using namespace qv::host;
@@ -42,15 +46,12 @@ struct Machine {
             filters.lists.add(kRemotePortList, {std::to_string(5000 + i), "", true});
             filters.lists.add(kLocalPortList, {std::to_string(6000 + i), "", true});
         }
+        filterState() = {};
     }
 };
 
 void BM_FilterPassOverAMovedTable(benchmark::State& state) {
     Machine m;
-    qv::host::ScopedHost useSim(m.sim);
-    qv::engine::ScopedMainWindow useWindow(m.window);
-    qv::engine::ScopedFilterWindow useFilters(m.filters);
-    qv::engine::filterState() = {};
     bool checked = true;
     for (auto _ : state) {
         // The row count moved and an entry was ticked since the last pass.
@@ -66,10 +67,6 @@ BENCHMARK(BM_FilterPassOverAMovedTable)->Unit(benchmark::kMicrosecond);
 
 void BM_FilterPassOverAnUnchangedTable(benchmark::State& state) {
     Machine m;
-    qv::host::ScopedHost useSim(m.sim);
-    qv::engine::ScopedMainWindow useWindow(m.window);
-    qv::engine::ScopedFilterWindow useFilters(m.filters);
-    qv::engine::filterState() = {};
     qv::engine::FilterPass();
     for (auto _ : state) qv::engine::FilterPass();
     if (qv::engine::filterState().rowCount != kConnections) state.SkipWithError("the table was not seen");

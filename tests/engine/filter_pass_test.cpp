@@ -194,15 +194,9 @@ TEST_F(FilterPassTest, ChangesMadeWhileMessagesRunHoldForTheRestOfThePass) {
 }
 
 TEST_F(FilterPassTest, EveryRowOfALargeTableIsWalked) {
-    // Far more rows than a fixed-size table would hold.
     constexpr int kConnections = 2101;
     addEntry(kRemotePortList, "443");
-    for (int i = 0; i < kConnections; ++i)
-        sim.addConnection({host::kTcpEstablished, host::rowAddress(192, 168, 1, 10),
-                           host::rowPort(static_cast<uint16_t>(10000 + i)),
-                           host::rowAddress(10, 1, static_cast<uint8_t>(i / 250), static_cast<uint8_t>(i % 250 + 1)),
-                           host::rowPort(443)},
-                          300);
+    connectMany(300, kConnections);
     FilterPass();
     EXPECT_TRUE(sim.connections().empty());
     EXPECT_EQ(window.lvwLog.size(), static_cast<std::size_t>(kConnections));

@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 
 #include <gtest/gtest.h>
 
@@ -27,6 +26,8 @@ namespace qv::engine {
 namespace {
 
 using host::testing::ChildProcess;
+using host::testing::Ports;
+using host::testing::readPorts;
 
 // A child holding a listener on loopback and one connection to it. It prints
 // "<listen port> <client port>", then answers "recv" with the errno of a read on the client end
@@ -96,15 +97,6 @@ private:
     FilterOnPort filter_;
     ScopedFilterWindow useFilter_{filter_};
 };
-
-struct Ports {
-    uint16_t listen = 0, client = 0;
-};
-Ports readPorts(const ChildProcess& child) {
-    Ports p;
-    std::sscanf(child.readLine().c_str(), "%hu %hu", &p.listen, &p.client);
-    return p;
-}
 
 TEST(FilterPassOnLinux, ARemotePortFilterClosesALoopbackConnectionWithinTwoTicks) {
     host::testing::inSandbox([] {

@@ -28,6 +28,8 @@
 
 using namespace qv::host;
 using qv::host::testing::ChildProcess;
+using qv::host::testing::Ports;
+using qv::host::testing::readPorts;
 using qv::host::testing::dropNetworkAdministration;
 using qv::host::testing::inSandbox;
 using qv::host::testing::waitForState;
@@ -88,15 +90,6 @@ int connectionHolder(const ChildProcess::Channel& ch) {
             return 0;
         }
     }
-}
-
-struct Ports {
-    uint16_t listen = 0, client = 0;
-};
-Ports readPorts(const ChildProcess& child) {
-    Ports p;
-    std::sscanf(child.readLine().c_str(), "%hu %hu", &p.listen, &p.client);
-    return p;
 }
 
 TcpRow row(uint32_t state, uint16_t localPort, uint16_t remotePort) {

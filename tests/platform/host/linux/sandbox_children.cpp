@@ -67,6 +67,12 @@ int ChildProcess::wait() {
     return status;
 }
 
+Ports readPorts(const ChildProcess& child) {
+    Ports p;
+    std::sscanf(child.readLine().c_str(), "%hu %hu", &p.listen, &p.client);
+    return p;
+}
+
 void inSandbox(const std::function<void()>& body) {
     SandboxRun run = runInSandbox([&] {
         body();
