@@ -1,10 +1,12 @@
 #include "platform/host/linux/linux_host.h"
 
 #include <ifaddrs.h>
+#include <linux/capability.h>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <signal.h>
 #include <sys/socket.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -76,7 +78,17 @@ bool LinuxHost::readTcpTable(std::vector<TcpRow>& rows) {
 
 bool LinuxHost::setTcpEntry(const TcpRow& row) {
     if (row.state != kTcpDeleteTcb) return false;
-    return sockdiag::destroyTcpConnection(row) == sockdiag::DestroyResult::kDestroyed;
+    sockdiag::DestroyResult result = sockdiag::destroyTcpConnection(row);
+    if (result == sockdiag::DestroyResult::kNotPermitted) closeRefused_ = true;
+    return result == sockdiag::DestroyResult::kDestroyed;
+}
+
+bool LinuxHost::canCloseConnections() {
+    if (closeRefused_) return false;
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2]{};
+    if (::syscall(SYS_capget, &header, data) != 0) return false;
+    return (data[CAP_NET_ADMIN / 32].effective & (1u << (CAP_NET_ADMIN % 32))) != 0;
 }
 
 // --- statistics, interfaces, internet state ---

@@ -32,6 +32,8 @@ public:
     // --- Host ---
     bool readTcpTable(std::vector<TcpRow>& rows) override;
     bool setTcpEntry(const TcpRow& row) override;
+    // The network-administration capability is held, and no close has been refused for want of it.
+    bool canCloseConnections() override;
     std::optional<TcpStats> tcpStatistics() override;
     std::optional<IpStats> ipStatistics() override;
     std::optional<UdpStats> udpStatistics() override;
@@ -59,6 +61,7 @@ private:
 
     uint32_t ownPid_;
     uint32_t parentPid_;  // the parent at start; the current parent is refused as well
+    bool closeRefused_ = false;  // a close was refused for want of the capability
     std::string buffer_;  // reused for the TCP lists
     std::vector<procfs::TcpEntry> entries_;
     std::unique_ptr<ProcessAccess> access_;

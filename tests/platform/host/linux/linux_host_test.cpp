@@ -2,13 +2,11 @@
 // the test is process 1 there, its children are the only other processes, and loopback is the
 // only network.
 #include <arpa/inet.h>
-#include <linux/capability.h>
 #include <net/route.h>
 #include <netinet/in.h>
 #include <signal.h>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
-#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,21 +28,15 @@
 
 using namespace qv::host;
 using qv::host::testing::ChildProcess;
+using qv::host::testing::Ports;
+using qv::host::testing::readPorts;
+using qv::host::testing::dropNetworkAdministration;
+using qv::host::testing::inSandbox;
 using qv::host::testing::waitForState;
 
 namespace {
 
 const uint32_t kLoopback = rowAddress(127, 0, 0, 1);
-
-// Runs the body in a sandbox; failures reported there fail the test here.
-void inSandbox(const std::function<void()>& body) {
-    SandboxRun run = runInSandbox([&] {
-        body();
-        return ::testing::Test::HasFailure() ? 1 : 0;
-    });
-    if (!run.ran) GTEST_SKIP() << "no namespaces for the LinuxHost tests: " << run.unavailable;
-    EXPECT_EQ(run.exitCode, 0) << "the sandboxed part failed (its messages are above)";
-}
 
 uint16_t boundPort(int s) {
     sockaddr_in a{};
@@ -100,15 +92,6 @@ int connectionHolder(const ChildProcess::Channel& ch) {
     }
 }
 
-struct Ports {
-    uint16_t listen = 0, client = 0;
-};
-Ports readPorts(const ChildProcess& child) {
-    Ports p;
-    std::sscanf(child.readLine().c_str(), "%hu %hu", &p.listen, &p.client);
-    return p;
-}
-
 TcpRow row(uint32_t state, uint16_t localPort, uint16_t remotePort) {
     return {state, kLoopback, rowPort(localPort), remotePort ? kLoopback : 0, rowPort(remotePort)};
 }
@@ -125,15 +108,6 @@ std::string netstatLine(uint16_t localPort, uint16_t remotePort, const std::stri
     };
     return "  " + pad("TCP", 7) + pad("127.0.0.1:" + std::to_string(localPort), 23) +
            pad("127.0.0.1:" + std::to_string(remotePort), 23) + pad(state, 16) + std::to_string(pid) + "\r\n";
-}
-
-bool dropNetworkAdministration() {
-    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct data[2]{};
-    if (::syscall(SYS_capget, &header, data) != 0) return false;
-    data[0].effective &= ~(1u << CAP_NET_ADMIN);
-    data[0].permitted &= ~(1u << CAP_NET_ADMIN);
-    return ::syscall(SYS_capset, &header, data) == 0;
 }
 
 }  // namespace
