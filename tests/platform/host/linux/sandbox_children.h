@@ -34,6 +34,10 @@ private:
     Channel channel_{-1, -1};
 };
 
+// Inside a sandbox's process namespace: makes the next process started get the id pid (an id
+// that is free), as a recycled id would. False when the namespace does not allow it.
+bool nextProcessIdWillBe(pid_t pid);
+
 // The process state letter procfs shows ('S', 'R', 'T', ...); waits up to a few seconds for
 // the state to become `want` and returns the last state seen.
 char waitForState(pid_t pid, char want);
