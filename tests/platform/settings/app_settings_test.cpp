@@ -1,6 +1,8 @@
 #include "platform/settings/app_settings.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 
@@ -96,6 +98,44 @@ TEST(ConfigFolderTest, FollowsXdgConfigHomeThenHome) {
     EXPECT_EQ(configHome(), "/home/someone/.config");
     if (savedXdg) ::setenv("XDG_CONFIG_HOME", xdg.c_str(), 1); else ::unsetenv("XDG_CONFIG_HOME");
     if (savedHome) ::setenv("HOME", home.c_str(), 1); else ::unsetenv("HOME");
+}
+
+// Two processes write 100 values each into the user's registry at the same time, one through
+// the settings calls and one through the registry calls: all 200 are there after.
+TEST_F(AppSettingsTest, ConcurrentWritersLoseNothing) {
+    constexpr int kValues = 100;
+    pid_t writers[2];
+    for (int w = 0; w < 2; ++w) {
+        writers[w] = ::fork();
+        ASSERT_GE(writers[w], 0);
+        if (writers[w] == 0) {
+            int failed = 0;
+            HKey key = 0;
+            if (w == 1) failed += RegCreateKeyEx(HKEY_CURRENT_USER, "Software\\Other", KEY_ALL_ACCESS, key) != ERROR_SUCCESS;
+            for (int k = 0; k < kValues; ++k) {
+                const std::string name = "v" + std::to_string(k);
+                failed += w == 0 ? !SaveSetting("quarvelin", "graph", name, "1")
+                                 : RegSetValueEx(key, name, REG_SZ, "1") != ERROR_SUCCESS;
+            }
+            ::_exit(failed == 0 ? 0 : 1);
+        }
+    }
+    for (pid_t pid : writers) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    HKey other = 0;
+    ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "Software\\Other", 0, KEY_READ, other), ERROR_SUCCESS);
+    int found = 0;
+    for (int k = 0; k < kValues; ++k) {
+        const std::string name = "v" + std::to_string(k);
+        found += GetSetting("quarvelin", "graph", name) == "1";
+        std::uint32_t size = 0;
+        found += RegQueryValueEx(other, name, nullptr, nullptr, &size) == ERROR_SUCCESS;
+    }
+    EXPECT_EQ(found, 2 * kValues);
+    EXPECT_EQ(files(), std::set<std::string>{"quarvelin/registry-current-user.txt"});
 }
 
 }  // namespace
