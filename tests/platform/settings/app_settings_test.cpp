@@ -1,11 +1,10 @@
 #include "platform/settings/app_settings.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 
+#include "concurrent_writers.h"
 #include "config_fixture.h"
 #include "platform/settings/registry.h"
 
@@ -104,27 +103,19 @@ TEST(ConfigFolderTest, FollowsXdgConfigHomeThenHome) {
 // the settings calls and one through the registry calls: all 200 are there after.
 TEST_F(AppSettingsTest, ConcurrentWritersLoseNothing) {
     constexpr int kValues = 100;
-    pid_t writers[2];
-    for (int w = 0; w < 2; ++w) {
-        writers[w] = ::fork();
-        ASSERT_GE(writers[w], 0);
-        if (writers[w] == 0) {
-            int failed = 0;
-            HKey key = 0;
-            if (w == 1) failed += RegCreateKeyEx(HKEY_CURRENT_USER, "Software\\Other", KEY_ALL_ACCESS, key) != ERROR_SUCCESS;
-            for (int k = 0; k < kValues; ++k) {
-                const std::string name = "v" + std::to_string(k);
-                failed += w == 0 ? !SaveSetting("quarvelin", "graph", name, "1")
-                                 : RegSetValueEx(key, name, REG_SZ, "1") != ERROR_SUCCESS;
-            }
-            ::_exit(failed == 0 ? 0 : 1);
+    qv::settings::testing::runConcurrently(2, [&](int w) {
+        HKey key = 0;
+        if (w == 1 && RegCreateKeyEx(HKEY_CURRENT_USER, "Software\\Other", KEY_ALL_ACCESS, key) != ERROR_SUCCESS)
+            return false;
+        bool ok = true;
+        for (int k = 0; k < kValues; ++k) {
+            const std::string name = "v" + std::to_string(k);
+            ok = (w == 0 ? SaveSetting("quarvelin", "graph", name, "1")
+                         : RegSetValueEx(key, name, REG_SZ, "1") == ERROR_SUCCESS) &&
+                 ok;
         }
-    }
-    for (pid_t pid : writers) {
-        int status = 0;
-        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    }
+        return ok;
+    });
     HKey other = 0;
     ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "Software\\Other", 0, KEY_READ, other), ERROR_SUCCESS);
     int found = 0;

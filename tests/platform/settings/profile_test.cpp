@@ -1,11 +1,10 @@
 #include "platform/settings/profile.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 
+#include "concurrent_writers.h"
 #include "temp_folder.h"
 
 using namespace std::string_literals;
@@ -140,22 +139,12 @@ TEST_F(ProfileTest, LinesKeepTheFilesLineEnds) {
 // Two processes write 200 keys each into one file at the same time: all 400 are there after.
 TEST_F(ProfileTest, ConcurrentWritersLoseNothing) {
     constexpr int kKeys = 200;
-    pid_t writers[2];
-    for (int w = 0; w < 2; ++w) {
-        writers[w] = ::fork();
-        ASSERT_GE(writers[w], 0);
-        if (writers[w] == 0) {
-            int failed = 0;
-            for (int k = 0; k < kKeys; ++k)
-                failed += put("RULES", "/usr/bin/app" + std::to_string(w) + "_" + std::to_string(k), "2") == 0;
-            ::_exit(failed == 0 ? 0 : 1);
-        }
-    }
-    for (pid_t pid : writers) {
-        int status = 0;
-        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    }
+    qv::settings::testing::runConcurrently(2, [&](int w) {
+        bool ok = true;
+        for (int k = 0; k < kKeys; ++k)
+            ok = put("RULES", "/usr/bin/app" + std::to_string(w) + "_" + std::to_string(k), "2") != 0 && ok;
+        return ok;
+    });
     int found = 0;
     for (int w = 0; w < 2; ++w)
         for (int k = 0; k < kKeys; ++k)
