@@ -54,8 +54,11 @@ Outcome finish(std::string_view source, std::string_view target, const std::stri
 
 Outcome encryptFile(std::string_view source, std::string_view target, std::string_view key,
                     std::string_view pcc, std::string data) {
+    // An extension that decryption would refuse is refused now, before anything is written.
+    const std::string extension = FileExtension(source);
+    if (!StorableExtension(extension)) return Outcome{kErrDecodeFile, kBadFileName, {}};
     ULTRA.LastPercent = 0;
-    CipherFileResult enc = EncodeCipherFile(std::move(data), FileExtension(source), key, pcc);
+    CipherFileResult enc = EncodeCipherFile(std::move(data), extension, key, pcc);
     if (enc.code != 0) return Outcome{enc.code, enc.description, {}};
     return finish(source, target, FileNameWithoutExtension(target) + ".exe", enc.data, kErrEncodeFile);
 }
@@ -64,7 +67,7 @@ Outcome decryptFile(std::string_view source, std::string_view target, std::strin
                     std::string_view pcc, const std::string& file) {
     CipherFileResult dec = DecodeCipherFile(file, key, pcc);
     if (dec.code != 0) return Outcome{dec.code, dec.description, {}};
-    const std::string ext = dec.extension.empty() ? std::string() : "." + dec.extension;
+    const std::string ext = dec.extension.empty() ? std::string() : "." + ExtensionForName(dec.extension);
     return finish(source, target, FileNameWithoutExtension(target) + ext, dec.data, kErrDecodeFile);
 }
 

@@ -8,10 +8,11 @@
 namespace qv::cipher {
 
 // Encrypts source into FileNameWithoutExtension(target) + ".exe", or decrypts it into
-// FileNameWithoutExtension(target) + "." + the stored extension. The output is written to a
-// temporary file and renamed into place; when source and target are the same text, the source
-// is removed afterwards (unless it is the file just written). Returns the name written, or
-// source when ErrorCode is not 0.
+// FileNameWithoutExtension(target) + "." + the stored extension (file_names.h). A source whose
+// extension decryption would refuse is not encrypted: code 22, as decryption gives. The output
+// is written to a temporary file and renamed into place; when source and target are the same
+// text, the source is removed afterwards (unless it is the file just written). Returns the name
+// written, or source when ErrorCode is not 0.
 std::string CryptFile(std::string_view source, std::string_view target, std::string_view key,
                       std::string_view pcc);
 

@@ -44,10 +44,12 @@ public:
     std::string processPath(uint32_t processId) override;
     std::vector<ThreadEntry> threadSnapshot() override;
     // Stops the owning process at a thread's first suspend, continues it when its last
-    // suspended thread is resumed.
+    // suspended thread is resumed. A stopped process is held by a process file descriptor until
+    // then, so no signal meant for it reaches a later process with its id.
     int suspendThread(uint32_t threadId) override;
     int resumeThread(uint32_t threadId) override;
-    // SIGKILL; the exit code cannot be chosen on this system and is not used.
+    // SIGKILL (through the held descriptor for a process stopped here); the exit code cannot be
+    // chosen on this system and is not used.
     bool terminateProcess(uint32_t processId, uint32_t exitCode) override;
     bool mayControlProcess(uint32_t processId) const override;
     NetstatResult runNetstat() override;

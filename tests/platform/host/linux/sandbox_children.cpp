@@ -91,6 +91,13 @@ bool dropNetworkAdministration() {
     return ::syscall(SYS_capset, &header, data) == 0;
 }
 
+bool nextProcessIdWillBe(pid_t pid) {
+    FILE* f = std::fopen("/proc/sys/kernel/ns_last_pid", "w");
+    if (!f) return false;
+    const bool written = std::fprintf(f, "%d", static_cast<int>(pid - 1)) > 0;
+    return std::fclose(f) == 0 && written;
+}
+
 char waitForState(pid_t pid, char want) {
     char state = '?';
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);

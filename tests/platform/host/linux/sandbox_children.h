@@ -48,6 +48,10 @@ void inSandbox(const std::function<void()>& body);
 // Gives up the network-administration capability of the calling process; false when it cannot.
 bool dropNetworkAdministration();
 
+// Inside a sandbox's process namespace: makes the next process started get the id pid (an id
+// that is free), as a recycled id would. False when the namespace does not allow it.
+bool nextProcessIdWillBe(pid_t pid);
+
 // The process state letter procfs shows ('S', 'R', 'T', ...); waits up to a few seconds for
 // the state to become `want` and returns the last state seen.
 char waitForState(pid_t pid, char want);
