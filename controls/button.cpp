@@ -47,6 +47,14 @@ void isButton::setUpHook() {
         hook_.sc_AddMsg(hWnd(), m, WHEN_AFTER);
 }
 
+void isButton::windowReplaced(gui::HWnd old) {
+    const bool hooked = hook_.isHooked(old);
+    if (hooked) hook_.sc_UnSubclass(old);
+    RemoveToolTip();
+    pointerOver_ = false;
+    if (hooked) setUpHook();
+}
+
 void isButton::zSubclassProc(bool before, bool&, gui::LResult&, gui::HWnd hwnd, gui::MessageId msg, gui::WParam,
                              gui::LParam l, std::intptr_t&) {
     if (before) return;
@@ -148,6 +156,7 @@ void isButton::UserControl_Hide() {
     shown_ = false;
     window_.place();
     Extender().ToolTipText(toolTipText_);
+    tipTextTaken_ = false;
 }
 
 void isButton::sendTab(bool previous) {

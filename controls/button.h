@@ -145,6 +145,8 @@ private:
 
     // The hook.
     void setUpHook();
+    // The control's window was made again: the hook and the tooltip move to the new one.
+    void windowReplaced(gui::HWnd old);
     void zSubclassProc(bool before, bool& handled, gui::LResult& result, gui::HWnd hwnd, gui::MessageId msg,
                        gui::WParam w, gui::LParam l, std::intptr_t& user);
     void StartTrackMouseLeave(gui::HWnd hwnd);
@@ -180,6 +182,7 @@ private:
     int lastButton_ = 0;
     gui::HWnd tooltip_ = 0;
     gui::ToolInfo toolInfo_;
+    bool tipTextTaken_ = false;  // the host's tooltip text is in the control's keeping
 
     // Layout and paint fields.
     gfx::Rect controlRect_;

@@ -109,9 +109,9 @@ void isButton::FontHighlightColor(forms::OleColor v) {
 
 void isButton::ToolTipText(const std::string& v) {
     toolTipText_ = v;
-    // The host keeps the text while no tooltip of the control shows, and the tooltip takes it
-    // from there.
+    // The host keeps the text for the tooltip to take.
     Extender().ToolTipText(v);
+    tipTextTaken_ = false;
     CreateToolTip();
     PropertyChanged("ToolTipText");
     Refresh();
@@ -222,6 +222,7 @@ void isButton::UserControl_ReadProperties(forms::PropertyBag& bag) {
     fontHighlightColor_ = bag.ReadProperty("FontHighlightColor", sys(gfx::kColourButtonText));
     Extender().ToolTipText(bag.ReadProperty("ToolTipText", ""));
     toolTipText_ = bag.ReadProperty("ToolTipText", "");
+    tipTextTaken_ = false;
     toolTipTitle_ = bag.ReadProperty("Tooltiptitle", "");
     toolTipIcon_ = bag.ReadProperty("ToolTipIcon", std::int32_t{0});
     toolTipType_ = bag.ReadProperty("ToolTipType", std::int32_t{1});

@@ -1,6 +1,7 @@
 // The control's own tooltip: made as the pointer enters (when the control is enabled and
-// shown), gone as it leaves. While it lives, the host's tooltip text for the control is empty,
-// so the host shows no tip of its own over it.
+// shown), gone as it leaves. The host keeps the tooltip text for the control; CreateToolTip
+// takes it into the control's keeping, leaving the host's empty so that the host shows no tip
+// of its own, and RemoveToolTip gives it back. Taken once, it stays taken until given back.
 #include "controls/button.h"
 #include "controls/button_colours.h"
 #include "platform/gui/window_system.h"
@@ -9,8 +10,9 @@ namespace qv::controls {
 
 void isButton::CreateToolTip() {
     gui::WindowSystem& ws = gui::windows();
-    toolTipText_ = Extender().ToolTipText();
+    if (!tipTextTaken_) toolTipText_ = Extender().ToolTipText();
     Extender().ToolTipText("");
+    tipTextTaken_ = true;
     toolInfo_.text = toolTipText_;
     // One tooltip window at a time.
     if (tooltip_ != 0 && ws.isWindow(tooltip_)) ws.destroyWindow(tooltip_);
@@ -41,6 +43,7 @@ void isButton::CreateToolTip() {
 
 void isButton::RemoveToolTip() {
     Extender().ToolTipText(toolTipText_);
+    tipTextTaken_ = false;
     gui::WindowSystem& ws = gui::windows();
     if (tooltip_ == 0) return;
     if (ws.isWindow(tooltip_)) {

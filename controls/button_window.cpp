@@ -63,8 +63,17 @@ void ButtonWindow::create() {
 }
 
 void ButtonWindow::place() {
-    const gui::HWnd h = hWnd();
+    gui::HWnd h = hWnd();
     if (h == 0) return;
+    if (ws_->parent(h) == 0) {
+        // The host's window has come since: the control's window becomes its child.
+        if (hostWindow() != 0) {
+            destroy();
+            create();
+            owner_.windowReplaced(h);
+            return;
+        }
+    }
     const forms::Form& host = owner_.Parent();
     int x = host.borderPixels() + forms::twipsToPixels(owner_.formLeft());
     int y = host.borderPixels() + host.captionPixels() + forms::twipsToPixels(owner_.formTop());
@@ -75,6 +84,7 @@ void ButtonWindow::place() {
     const gui::Rect want{x, y, x + forms::twipsToPixels(owner_.Width()), y + forms::twipsToPixels(owner_.Height())};
     if (ws_->placement(h) != want)
         ws_->moveWindow(h, want.left, want.top, int(want.width()), int(want.height()));
+    ws_->setTabIndex(h, owner_.TabIndex());
     if (ws_->isEnabled(h) != owner_.Enabled()) ws_->enableWindow(h, owner_.Enabled());
     const bool shown = owner_.shown();
     if (((ws_->style(h) & gui::WS_VISIBLE) != 0) != shown) {

@@ -2,8 +2,8 @@
 // The window of an isButton until the window system gives every user control a child window of
 // its own. It is made when the control is sited: a child of the host form's window when the
 // host holds a forms::FormWindow and is loaded, else a top-level window where the control lies
-// on the screen; it follows the control's place, visibility and enabled state at each layout
-// and show. Its procedure turns the window's messages into the control's notifications, as a
+// on the screen. It follows the control's place, tab index, visibility and enabled state at each
+// layout and show, and once the host's window exists it is made again as its child. Its procedure turns the window's messages into the control's notifications, as a
 // user control's default window procedure will: presses capture the mouse and take the focus,
 // a release over the window is followed by the click (not after a double click), keys and
 // focus changes reach the control's handlers.
@@ -32,6 +32,7 @@ public:
     // 0 before the control is sited and after it is terminated.
     gui::HWnd hWnd() const;
     void create();
+    // Follows the control; may make the window again (the control hears of it).
     void place();
     void destroy();
 
