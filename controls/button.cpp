@@ -41,7 +41,7 @@ void isButton::UserControl_Terminate() {
 // ---- the hook
 
 void isButton::setUpHook() {
-    if (!Ambient().UserMode) return;
+    if (!Ambient().UserMode || hook_.isHooked(hWnd())) return;
     hook_.sc_Subclass(hWnd(), 0);
     for (gui::MessageId m : {gui::WM_MOUSEMOVE, gui::WM_MOUSELEAVE, gui::WM_THEMECHANGED, gui::WM_SYSCOLORCHANGE})
         hook_.sc_AddMsg(hWnd(), m, WHEN_AFTER);

@@ -255,7 +255,8 @@ void isButton::UserControl_WriteProperties(forms::PropertyBag& bag) {
     bag.WriteProperty("HighlightColor", highlightColor_, sys(gfx::kColourHighlight));
     bag.WriteProperty("FontColor", fontColor_, sys(gfx::kColourButtonText));
     bag.WriteProperty("FontHighlightColor", fontHighlightColor_, sys(gfx::kColourButtonText));
-    bag.WriteProperty("ToolTipText", Extender().ToolTipText());
+    // The host's text, or the control's while it keeps it for its tooltip.
+    bag.WriteProperty("ToolTipText", tipTextTaken_ ? toolTipText_ : Extender().ToolTipText());
     bag.WriteProperty("ToolTipTitle", toolTipTitle_);
     bag.WriteProperty("ToolTipIcon", toolTipIcon_);
     bag.WriteProperty("ToolTipType", toolTipType_);
