@@ -20,14 +20,14 @@ isButton::isButton(forms::Form& owner, std::string name, int index)
 }
 
 isButton::~isButton() {
-    alive_.reset();
+    live_.reset();
     hook_.sc_Terminate();
     if (tooltip_ != 0 && gui::windows().isWindow(tooltip_)) gui::windows().destroyWindow(tooltip_);
     window_.destroy();
 }
 
 void isButton::UserControl_Initialize() {
-    terminated_ = false;
+    *live_ = true;
     window_.create();
 }
 
@@ -35,7 +35,7 @@ void isButton::UserControl_Terminate() {
     hook_.sc_Terminate();
     RemoveToolTip();
     window_.destroy();
-    terminated_ = true;
+    *live_ = false;
 }
 
 // ---- the hook
@@ -74,9 +74,9 @@ void isButton::zSubclassProc(bool before, bool&, gui::LResult&, gui::HWnd hwnd, 
             StartTrackMouseLeave(hwnd);
             state_ = kStateHot;
             Refresh();
-            const std::weak_ptr<const bool> alive = alive_;
+            const std::weak_ptr<bool> life = live_;
             MouseEnter();
-            if (!gone(alive)) CreateToolTip();
+            if (!gone(life)) CreateToolTip();
             break;
         }
         case gui::WM_THEMECHANGED:
@@ -94,9 +94,9 @@ void isButton::StartTrackMouseLeave(gui::HWnd hwnd) { gui::windows().trackMouseL
 
 void isButton::UserControl_AccessKeyPress(int) {
     lastButton_ = forms::kLeftButton;
-    const std::weak_ptr<const bool> alive = alive_;
+    const std::weak_ptr<bool> life = live_;
     clickRoutine();
-    if (gone(alive)) return;
+    if (gone(life)) return;
     state_ = kStateNormal;
     Click();
 }
@@ -178,11 +178,11 @@ void isButton::UserControl_KeyDown(int& keyCode, int) {
 
 void isButton::UserControl_KeyUp(int& keyCode, int) {
     if (keyCode != gui::VK_SPACE) return;
-    const std::weak_ptr<const bool> alive = alive_;
+    const std::weak_ptr<bool> life = live_;
     clickRoutine();
-    if (gone(alive)) return;
+    if (gone(life)) return;
     Click();
-    if (gone(alive)) return;
+    if (gone(life)) return;
     state_ = kStateNormal;
     Refresh();
 }
@@ -197,14 +197,14 @@ void isButton::UserControl_MouseUp(int button, int, float, float) {
             state_ = kStatePressed;
         } else {
             state_ = kStateHot;
-            const std::weak_ptr<const bool> alive = alive_;
+            const std::weak_ptr<bool> life = live_;
             gui::windows().doEvents();
             // What ran meanwhile may have ended the control.
-            if (gone(alive)) return;
+            if (gone(life)) return;
             StartTrackMouseLeave(hWnd());
             if (pointerOver_) {
                 Click();
-                if (gone(alive)) return;
+                if (gone(life)) return;
             }
         }
         Refresh();

@@ -157,7 +157,12 @@ private:
     void clickRoutine();
     void pressLeft();
     void sendTab(bool previous);
-    bool gone(const std::weak_ptr<const bool>& alive) const { return alive.expired() || terminated_; }
+    // Whether the control was destroyed or terminated since `life` was taken from live_; it
+    // looks at nothing of the control itself, which may be gone.
+    static bool gone(const std::weak_ptr<bool>& life) {
+        const std::shared_ptr<bool> l = life.lock();
+        return !l || !*l;
+    }
     // Layout and paint.
     void SetButtonRegion();
     void DrawCaption();
@@ -171,8 +176,8 @@ private:
 
     ButtonWindow window_;
     MessageHook hook_;
-    std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
-    bool terminated_ = false;
+    // True from siting to termination; destroyed with the control.
+    std::shared_ptr<bool> live_ = std::make_shared<bool>(false);
 
     // Run-time fields.
     int state_ = kStateNormal;

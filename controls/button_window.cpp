@@ -103,13 +103,13 @@ void ButtonWindow::destroy() {
 gui::LResult ButtonWindow::proc(gui::HWnd h, gui::MessageId msg, gui::WParam w, gui::LParam l) {
     gui::WindowSystem& ws = *ws_;
     isButton& b = owner_;
-    const std::weak_ptr<const bool> alive = b.alive_;
+    const std::weak_ptr<bool> life = b.live_;
     const float x = float(gui::xOf(l)), y = float(gui::yOf(l));
     switch (msg) {
         case gui::WM_LBUTTONDOWN: case gui::WM_RBUTTONDOWN: case gui::WM_MBUTTONDOWN:
             ws.setCapture(h);
             if (ws.focus() != h) ws.setFocus(h);
-            if (alive.expired()) return 0;
+            if (isButton::gone(life)) return 0;
             afterDouble_ = false;
             b.UserControl_MouseDown(buttonOf(msg), shiftState(ws), x, y);
             return 0;
@@ -124,14 +124,14 @@ gui::LResult ButtonWindow::proc(gui::HWnd h, gui::MessageId msg, gui::WParam w, 
             const bool afterDouble = afterDouble_;
             afterDouble_ = false;
             b.UserControl_MouseUp(buttonOf(msg), shiftState(ws), x, y);
-            if (alive.expired() || !over || afterDouble) return 0;
+            if (isButton::gone(life) || !over || afterDouble) return 0;
             b.UserControl_Click();
             return 0;
         }
         case gui::WM_KEYDOWN: {
             int key = int(w);
             b.UserControl_KeyDown(key, shiftState(ws));
-            if (alive.expired()) return 0;
+            if (isButton::gone(life)) return 0;
             return ws.defWindowProc(h, msg, w, l);
         }
         case gui::WM_KEYUP: {
