@@ -7,10 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/base/clock.h"
-#include "platform/gui/event_log.h"
+#include "button_test_host.h"
 #include "platform/gui/messages.h"
-#include "platform/gui/window_system.h"
 
 namespace qv::controls {
 namespace {
@@ -26,18 +24,18 @@ constexpr MessageId kNested = gui::WM_USER + 1;
 
 // Plain windows whose procedure logs the messages of interest and answers kAsk with 7; a hook
 // whose handler logs each call and does what the test asks.
-class HookTest : public ::testing::Test {
+class HookTest : public testing::ButtonEnvironmentTest {
 protected:
     HookTest() {
         ws_.registerClass(gui::WindowClass{"Plain", [this](HWnd h, MessageId m, WParam w, LParam l) -> LResult {
-                                               if (logged(m)) log_.push_back("proc " + name(m));
+                                               if (watched(m)) log_.push_back("proc " + name(m));
                                                if (m == kAsk && whileAsked_) whileAsked_();
                                                if (m == kAsk) return 7;
                                                return ws_.defWindowProc(h, m, w, l);
                                            }});
         hook_ = std::make_unique<MessageHook>("isButton", [this](bool before, bool& handled, LResult& result, HWnd h,
                                                                  MessageId m, WParam, LParam, std::intptr_t& user) {
-            if (logged(m)) log_.push_back(std::string(before ? "before " : "after ") + name(m));
+            if (watched(m)) log_.push_back(std::string(before ? "before " : "after ") + name(m));
             if (onCall_) onCall_(before, handled, result, h, m, user);
         });
     }
@@ -49,7 +47,7 @@ protected:
         p.x = x, p.y = y, p.width = 50, p.height = 20;
         return ws_.createWindow(p);
     }
-    static bool logged(MessageId m) {
+    static bool watched(MessageId m) {
         return m == kAsk || m == kNested || m == gui::WM_MOUSEMOVE || m == gui::WM_LBUTTONDOWN ||
                m == gui::WM_LBUTTONUP || m == gui::WM_MOUSELEAVE;
     }
@@ -64,18 +62,6 @@ protected:
             default: return std::to_string(m);
         }
     }
-    std::vector<std::string> errors() const {
-        std::vector<std::string> out;
-        for (const auto& e : events_.entries) out.push_back(e.text);
-        return out;
-    }
-
-    base::FakeClock clock_;
-    base::ScopedClock useClock_{clock_};
-    gui::WindowSystem ws_;
-    gui::ScopedWindowSystem useWindows_{ws_};
-    gui::RecordingEventLog events_;
-    gui::ScopedEventLog useLog_{events_};
     std::vector<std::string> log_;
     std::function<void()> whileAsked_;
     std::function<void(bool, bool&, LResult&, HWnd, MessageId, std::intptr_t&)> onCall_;
@@ -110,7 +96,7 @@ TEST_F(HookTest, BeforeCallsMayAnswerInThePlaceOfTheProcedureAndAfterCallsSeeIts
         EXPECT_EQ(log_, c.log);
         hook_->sc_UnSubclass(h);
     }
-    EXPECT_TRUE(errors().empty());
+    EXPECT_TRUE(logged().empty());
 }
 
 // Input from the pointer reaches the hook through the window's chain, in the order it came.
@@ -157,7 +143,7 @@ TEST_F(HookTest, UnhookingInsideAHandlerReleasesAtTheOutermostReturn) {
     whileAsked_ = nullptr;
     ws_.sendMessage(h, kAsk);
     EXPECT_EQ(log_, (std::vector<std::string>{"proc ask"}));
-    EXPECT_TRUE(errors().empty());
+    EXPECT_TRUE(logged().empty());
 }
 
 // With no call of the procedure under way, unhooking releases at once: no message need come.
@@ -228,7 +214,7 @@ TEST_F(HookTest, MessageTables) {
         c.ops(*hook_, t);
         EXPECT_EQ(t.count, c.count);
         for (std::size_t i = 0; i < c.slots.size(); ++i) EXPECT_EQ(t.slots[i], c.slots[i]) << "slot " << i;
-        EXPECT_EQ(errors(), c.errors);
+        EXPECT_EQ(logged(), c.errors);
     }
     MessageTable every;
     hook_->zAddMsg(ALL_MESSAGES, every);
@@ -277,12 +263,12 @@ TEST_F(HookTest, HookingFailsWithItsOwnEntryAndLeavesNoHook) {
         const HWnd h = c.prepare(hook);
         events_.entries.clear();
         EXPECT_FALSE(hook.sc_Subclass(h));
-        EXPECT_EQ(errors(), std::vector<std::string>{c.error});
+        EXPECT_EQ(logged(), std::vector<std::string>{c.error});
     }
 
     MessageHook noHandler("isButton", {});
     EXPECT_FALSE(noHandler.sc_Subclass(window()));
-    EXPECT_EQ(errors().back(), "isButton.sc_Subclass: Callback method not found");
+    EXPECT_EQ(logged().back(), "isButton.sc_Subclass: Callback method not found");
 }
 
 // A window the window system refuses to hook leaves no entry behind: hooking it again later
@@ -291,7 +277,7 @@ TEST_F(HookTest, ARefusedHookLeavesNoRegistryEntry) {
     const HWnd h = window();
     hook_->calls().install = [](HWnd, std::uintptr_t, gui::SubclassProc) { return false; };
     EXPECT_FALSE(hook_->sc_Subclass(h));
-    EXPECT_EQ(errors(), std::vector<std::string>{"isButton.sc_Subclass: SetWindowLong failed, error #0"});
+    EXPECT_EQ(logged(), std::vector<std::string>{"isButton.sc_Subclass: SetWindowLong failed, error #0"});
     EXPECT_FALSE(hook_->isHooked(h));
 
     hook_->calls().install = [this](HWnd w, std::uintptr_t id, gui::SubclassProc proc) {
@@ -307,13 +293,13 @@ TEST_F(HookTest, OperationsOnWindowsNotHookedWriteTheirEntries) {
     const HWnd h = window();
     hook_->sc_UnSubclass(h);
     hook_->sc_AddMsg(h, kAsk, WHEN_AFTER);
-    EXPECT_EQ(errors(), (std::vector<std::string>{"isButton.sc_UnSubclass: Window handle isn't subclassed",
+    EXPECT_EQ(logged(), (std::vector<std::string>{"isButton.sc_UnSubclass: Window handle isn't subclassed",
                                                   "isButton.zMap_hWnd: Subclassing hasn't been started"}));
     events_.entries.clear();
     hook_->sc_Subclass(window());
     hook_->sc_DelMsg(h, kAsk, WHEN_BEFORE);
     EXPECT_EQ(hook_->sc_lParamUserGet(h), 0);
-    EXPECT_EQ(errors(), (std::vector<std::string>{"isButton.zMap_hWnd: Window handle isn't subclassed",
+    EXPECT_EQ(logged(), (std::vector<std::string>{"isButton.zMap_hWnd: Window handle isn't subclassed",
                                                   "isButton.zMap_hWnd: Window handle isn't subclassed"}));
 }
 
@@ -347,7 +333,7 @@ TEST_F(HookTest, TerminateReleasesEveryWindow) {
     }
     EXPECT_EQ(log_, (std::vector<std::string>{"proc ask", "proc ask", "proc ask"}));
     hook_->sc_AddMsg(blocks[0]->hwnd, kAsk, WHEN_AFTER);
-    EXPECT_EQ(errors(), std::vector<std::string>{"isButton.zMap_hWnd: Subclassing hasn't been started"});
+    EXPECT_EQ(logged(), std::vector<std::string>{"isButton.zMap_hWnd: Subclassing hasn't been started"});
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
-// A host form for isButton tests on a fake clock and a window system of their own: the form
-// holds a FormWindow, so each button's window is a child of the form's window and input given
-// at screen points climbs to it.
+// The world of isButton tests: a fake clock, a window system and an event log of their own, and
+// a host form holding a FormWindow, so each button's window is a child of the form's window and
+// input given at screen points climbs to it.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -17,14 +17,26 @@
 
 namespace qv::controls::testing {
 
-class ButtonHostTest : public ::testing::Test {
+// A fake clock, a window system and an application event log of the test's own.
+class ButtonEnvironmentTest : public ::testing::Test {
 protected:
+    // The texts of the event log's entries.
+    std::vector<std::string> logged() const {
+        std::vector<std::string> out;
+        for (const auto& e : events_.entries) out.push_back(e.text);
+        return out;
+    }
+
     base::FakeClock clock_;
     base::ScopedClock useClock_{clock_};
     gui::WindowSystem ws_;
     gui::ScopedWindowSystem useWindows_{ws_};
     gui::RecordingEventLog events_;
     gui::ScopedEventLog useLog_{events_};
+};
+
+class ButtonHostTest : public ButtonEnvironmentTest {
+protected:
     forms::Form form_{"frmHost"};
     forms::FormWindow formWindow_{form_};
 
