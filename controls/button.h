@@ -190,7 +190,6 @@ private:
     bool tipTextTaken_ = false;  // the host's tooltip text is in the control's keeping
 
     // Layout and paint fields.
-    gfx::Rect controlRect_;
     gfx::Rect captionRect_;
     unsigned textFlags_ = 17;
     int textInset_ = 4;

@@ -20,7 +20,6 @@ void isButton::UserControl_Resize() {
     window_.place();
 
     const int W = ScaleWidth(), H = ScaleHeight();
-    controlRect_ = {0, 0, W, H};
     captionRect_ = {4, 4, W - 4, H - 4};
 
     gfx::DeviceContext& dc = hDC();

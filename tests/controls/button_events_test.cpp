@@ -283,3 +283,35 @@ TEST_F(ButtonEventsTest, AHiddenOrDisabledButtonMakesNoTooltipWindow) {
 
 }  // namespace
 }  // namespace qv::controls
+
+namespace qv::controls {
+namespace {
+
+// A host without a FormWindow: the button's window stands alone where the button lies on the
+// screen, above the other windows, and input reaches it there.
+class ButtonWithoutFormWindowTest : public testing::ButtonEnvironmentTest {
+protected:
+    forms::Form form_{"frmBare"};
+    isButton button_{form_, "cmdOk"};
+};
+
+TEST_F(ButtonWithoutFormWindowTest, TheWindowStandsAloneAtTheButtonsPlaceOnTheScreen) {
+    form_.Move(1500, 750, 4500, 3000);
+    button_.Move(300, 150, 1125, 345);
+    form_.Show();
+    const gui::HWnd h = button_.hWnd();
+    ASSERT_NE(h, 0);
+    EXPECT_EQ(ws_.parent(h), 0);
+    const int left = 100 + form_.borderPixels() + 20, top = 50 + form_.borderPixels() + form_.captionPixels() + 10;
+    EXPECT_EQ(ws_.windowRect(h), (gui::Rect{left, top, left + 75, top + 23}));
+    int clicks = 0;
+    button_.Click = [&] { ++clicks; };
+    ws_.mouseMoveTo({left + 30, top + 10});
+    ws_.mouseButtonDown(gui::MouseButton::Left);
+    ws_.mouseButtonUp(gui::MouseButton::Left);
+    ws_.doEvents();
+    EXPECT_EQ(clicks, 1);
+}
+
+}  // namespace
+}  // namespace qv::controls
