@@ -291,6 +291,7 @@ std::any* WindowSystem::classData(HWnd hwnd) {
 }
 
 int WindowSystem::processId(HWnd hwnd) const { return isWindow(hwnd) ? int(::getpid()) : 0; }
+int WindowSystem::currentProcessId() { return int(::getpid()); }
 
 std::vector<HWnd> WindowSystem::allWindows() const {
     std::vector<HWnd> out;

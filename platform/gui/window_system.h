@@ -105,6 +105,8 @@ public:
     std::any* classData(HWnd hwnd);
     // The process the window belongs to; 0 for a dead handle.
     int processId(HWnd hwnd) const;
+    // This process, as processId numbers it.
+    static int currentProcessId();
     // Every window that exists, in the order created.
     std::vector<HWnd> allWindows() const;
 
