@@ -18,40 +18,46 @@ public:
     frmHost() : Form("frmHost") { BorderStyle(0); }
 };
 
+// A graph sited on a borderless host form of its own size.
+struct HostedGraph {
+    HostedGraph(int width, int height) {
+        host.Move(0, 0, width, height);
+        graph.Move(0, 0, width, height);
+        forms::Load(host);
+        graph.site();
+    }
+    // The values pairwise with their labels ("p" and the value), then ReDraw.
+    void plot(const std::vector<std::string>& values, int16_t max = 100) {
+        graph.GraphValues = {};
+        graph.GraphLabels = {};
+        for (auto& v : values) {
+            graph.GraphValues.Add(v);
+            graph.GraphLabels.Add("p" + v);
+        }
+        graph.GraphMax = max;
+        graph.ReDraw();
+    }
+    gfx::Canvas picture() { return present::renderClient(host); }
+
+    frmHost host;
+    aGraph graph{host, "aGraph1"};
+};
+
 class LineGraphTest : public ::testing::Test {
 protected:
-    // A graph whose box is 3000 x 1500 twips.
-    LineGraphTest() {
-        host_.Move(0, 0, 3750, 1600);
-        graph_.Move(0, 0, 3750, 1600);
-        forms::Load(host_);
-        graph_.site();
-    }
-    void plot(std::vector<std::string> values, int16_t max = 100) {
-        graph_.GraphValues = {};
-        graph_.GraphLabels = {};
-        for (auto& v : values) {
-            graph_.GraphValues.Add(v);
-            graph_.GraphLabels.Add("p" + v);
-        }
-        graph_.GraphMax = max;
-        graph_.ReDraw();
-    }
-    std::vector<int> visible(const forms::ControlArray<forms::Line>& a) const { return shown(a); }
-    std::vector<int> visible(const forms::ControlArray<forms::Label>& a) const { return shown(a); }
-    gfx::Canvas picture() { return present::renderClient(host_); }
-
-    frmHost host_;
-    aGraph graph_{host_, "aGraph1"};
-
-private:
+    void plot(const std::vector<std::string>& values, int16_t max = 100) { hosted_.plot(values, max); }
+    gfx::Canvas picture() { return hosted_.picture(); }
+    // The elements of an array that are visible, by index.
     template <class T>
-    static std::vector<int> shown(const forms::ControlArray<T>& a) {
+    static std::vector<int> visible(const forms::ControlArray<T>& a) {
         std::vector<int> out;
         for (int i : a.indexes())
             if (a(i).Visible()) out.push_back(i);
         return out;
     }
+
+    HostedGraph hosted_{3750, 1600};  // the box is 3000 x 1500 twips
+    aGraph& graph_ = hosted_.graph;
 };
 
 TEST_F(LineGraphTest, PointsRunFromTheBottomLeftCornerToTheRightEdge) {
@@ -91,17 +97,9 @@ TEST_F(LineGraphTest, RedrawingGivesTheSamePictureAndFewerPointsLeaveNoStaleMark
     plot({"40", "20"});
     EXPECT_EQ(visible(graph_.GraphLine), (std::vector<int>{1, 2}));
     EXPECT_EQ(visible(graph_.PointBlip), (std::vector<int>{1, 2}));
-    frmHost freshHost;
-    freshHost.Move(0, 0, 3750, 1600);
-    aGraph fresh(freshHost, "aGraph1");
-    fresh.Move(0, 0, 3750, 1600);
-    forms::Load(freshHost);
-    fresh.site();
-    fresh.GraphValues.Add("40");
-    fresh.GraphValues.Add("20");
-    fresh.GraphMax = 100;
-    fresh.ReDraw();
-    EXPECT_EQ(picture(), present::renderClient(freshHost)) << "the longer graph left nothing behind";
+    HostedGraph fresh(3750, 1600);
+    fresh.plot({"40", "20"});
+    EXPECT_EQ(picture(), fresh.picture()) << "the longer graph left nothing behind";
 }
 
 TEST_F(LineGraphTest, NoValuesOrAZeroMaximumDrawAnEmptyBox) {
@@ -180,21 +178,10 @@ TEST_F(LineGraphTest, LineColourIsPersistedAndAppliesFromTheNextRedraw) {
 // tests/fixtures/controls/aGraph_ten_points.png: ten points on a scale of 100, as the graph
 // window shows them.
 TEST(LineGraphPicture, TenPointsOnAScaleOfAHundred) {
-    frmHost host;
-    host.Move(0, 0, 6000, 3100);
-    aGraph graph(host, "aGraph1");
-    graph.Move(0, 0, 6000, 3100);
-    forms::Load(host);
-    graph.site();
-    for (const char* v : {"12", "40", "25", "67", "55", "90", "73", "30", "48", "100"}) {
-        graph.GraphValues.Add(v);
-        graph.GraphLabels.Add(v);
-    }
-    graph.GraphMax = 100;
-    graph.Height(3100);
-    graph.Width(6000);
-    graph.ReDraw();
-    qv::testing::expectMatchesReference(present::renderClient(host), "controls", "aGraph_ten_points");
+    HostedGraph g(6000, 3100);
+    g.plot({"12", "40", "25", "67", "55", "90", "73", "30", "48", "100"});
+    g.graph.Height(3100);  // a resize relabels the scale from 100 down
+    qv::testing::expectMatchesReference(g.picture(), "controls", "aGraph_ten_points");
 }
 
 }  // namespace
