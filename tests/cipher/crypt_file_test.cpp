@@ -153,6 +153,48 @@ TEST_F(CryptFileTest, NothingIsEncryptedThatCannotBeDecrypted) {
     }
 }
 
+TEST_F(CryptFileTest, AskingRunsReplaceAnotherFileOnlyWhenAllowed) {
+    // report.exe was encrypted earlier from report.txt; encrypting report.doc in place would
+    // write report.exe again.
+    Write("report.txt", "the text");
+    CryptFile(Path("report.txt"), Path("report.txt"), kKey, "");
+    const std::string earlier = Read("report.exe");
+    Write("report.doc", "the document");
+    std::vector<std::string> asked;
+    bool answer = false;
+    const ReplaceQuestion question = [&](const std::string& output) {
+        asked.push_back(output);
+        return answer;
+    };
+
+    EXPECT_EQ(CryptFile(Path("report.doc"), Path("report.doc"), kKey, "", question), Path("report.doc"));
+    EXPECT_EQ(asked, std::vector<std::string>{Path("report.exe")});
+    EXPECT_EQ(ULTRA.ErrorCode, kErrEncodeAborted);
+    EXPECT_EQ(Read("report.exe"), earlier) << "No writes nothing";
+    EXPECT_EQ(Read("report.doc"), "the document");
+    EXPECT_EQ(pump.shown.back(), 0);
+
+    // Decrypting report.exe would write report.txt over a newer one.
+    Write("report.txt", "written since");
+    EXPECT_EQ(CryptFile(Path("report.exe"), Path("report.exe"), kKey, "", question), Path("report.exe"));
+    EXPECT_EQ(asked.back(), Path("report.txt"));
+    EXPECT_EQ(ULTRA.ErrorCode, kErrDecodeAborted);
+    EXPECT_EQ(Read("report.txt"), "written since");
+    EXPECT_TRUE(Exists("report.exe"));
+
+    answer = true;
+    EXPECT_EQ(CryptFile(Path("report.doc"), Path("report.doc"), kKey, "", question), Path("report.exe"));
+    EXPECT_EQ(ULTRA.ErrorCode, 0);
+    EXPECT_FALSE(Exists("report.doc"));
+
+    // Nothing to replace, or only the source itself: no question.
+    asked.clear();
+    Write("fresh.bin", "new");
+    CryptFile(Path("fresh.bin"), Path("fresh.bin"), kKey, "", question);
+    EXPECT_TRUE(asked.empty());
+    EXPECT_EQ(ULTRA.ErrorCode, 0);
+}
+
 TEST_F(CryptFileTest, ErrorsLeaveEverythingAsItWas) {
     Write("plain.txt", "text");
     Write("empty.txt", "");
