@@ -123,12 +123,11 @@ void paintWebBrowser(const PaintArgs& a) {
     Rect rc = a.rect;
     a.dc.fillRect(rc, Brush::solid(sys(gfx::kColourWindow)));
     drawSunkenBorder(a.dc, rc);
-    drawVerticalScrollBar(a.dc, {rc.right - kScrollBarSize, rc.top, rc.right, rc.bottom}, 0, 1, 1);
-    rc.right -= kScrollBarSize;
-    a.dc.selectFont(gfx::Font{"Times New Roman", 10});
-    Rect text{rc.left + 8, rc.top + 8, rc.right - 8, rc.bottom};
-    drawCaption(a.dc, w->documentText(), text, dt::kLeft | dt::kWordBreak | dt::kNoPrefix,
-                sys(gfx::kColourWindowText), true);
+    auto* page = const_cast<forms::WebBrowser*>(w);  // laying the page out is no change of state
+    page->paintPage(a.dc, {a.rect.left, a.rect.top});
+    const int view = int(w->pageArea().height());
+    drawVerticalScrollBar(a.dc, {rc.right - kScrollBarSize, rc.top, rc.right, rc.bottom}, w->scrollTop(),
+                          std::max(page->pageHeight(), view), view);
 }
 
 void paintAnimation(const PaintArgs& a) {
