@@ -206,6 +206,20 @@ HWnd WindowSystem::parent(HWnd hwnd) const {
     return w ? w->parent : 0;
 }
 
+HWnd WindowSystem::setParent(HWnd hwnd, HWnd newParent) {
+    auto w = find(hwnd);
+    if (!w || w->parent == 0 || !isWindow(newParent) || isDescendantOrSelf(newParent, hwnd)) return 0;
+    const HWnd old = w->parent;
+    if (old == newParent) return old;
+    const bool shown = (w->style & WS_VISIBLE) != 0;
+    if (shown) invalidateRect(hwnd, nullptr);  // what it covered in its old parent
+    if (auto* list = siblingList(*w)) std::erase(*list, hwnd);
+    w->parent = newParent;
+    placeInZOrder(*w, HWND_TOP);
+    if (shown) invalidateRect(hwnd, nullptr);
+    return old;
+}
+
 HWnd WindowSystem::owner(HWnd hwnd) const {
     auto w = find(hwnd);
     return w ? w->owner : 0;

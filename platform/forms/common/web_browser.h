@@ -57,6 +57,7 @@ public:
     void scrollTo(int top);
     void paintPage(gfx::DeviceContext& dc, gfx::Point at);
 
+    void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override;
 private:
     void complete(const std::string& url, int ticket);
     void show(std::unique_ptr<html::Document> page, const std::string& fragment);

@@ -12,6 +12,7 @@
 #include "platform/forms/intrinsic/buttons.h"
 #include "platform/forms/intrinsic/label.h"
 #include "platform/gfx/colour.h"
+#include "platform/gui/window_system.h"
 
 namespace qv::forms {
 namespace {
@@ -215,6 +216,8 @@ TEST_F(FormsHosting, ANewControlGetsInitPropertiesAndSavesOnlyWhatDiffersFromThe
     journal.clear();
     ucProbe& e = f.probes.Load(2);
     EXPECT_TRUE(e.sited());
+    EXPECT_NE(e.hWnd(), 0) << "a child of the form's window";
+    EXPECT_EQ(gui::windows().parent(e.hWnd()), f.hWnd());
     EXPECT_EQ(e.Caption, "probes");
     EXPECT_EQ(journal, (std::vector<std::string>{"Initialize", "InitProperties", "Resize 2400"}));
 }
@@ -233,8 +236,9 @@ TEST_F(FormsHosting, InputOnAConstituentReachesItAloneAndTheRestReachesTheContro
     f.Show();
     journal.clear();
     // The caption label covers the control's first 16 pixel rows (300, 450 twips = 20, 30 px).
+    // A left press gives the control the focus; the click is the constituent's alone.
     f.injectClick(20 + 10, 30 + 5);
-    EXPECT_EQ(journal, (std::vector<std::string>{"lblCaption_Click"}));
+    EXPECT_EQ(journal, (std::vector<std::string>{"GotFocus", "lblCaption_Click"}));
 
     journal.clear();
     f.injectMouseMove(0, 0, 20 + 10, 30 + 30);

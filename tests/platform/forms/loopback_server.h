@@ -93,3 +93,8 @@ inline bool pumpUntil(const std::function<bool()>& done) {
 }
 
 }  // namespace qv::test
+
+namespace qv::forms::testing {
+using qv::test::LoopbackServer;
+using qv::test::pumpUntil;
+}  // namespace qv::forms::testing

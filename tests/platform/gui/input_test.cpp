@@ -222,6 +222,45 @@ TEST_F(InputTest, FocusTabOrderAndKeys) {
     EXPECT_EQ(seenOf(first, WM_KILLFOCUS).size(), 1u);
 }
 
+// A press over a disabled child reaches neither the child nor the parent behind it.
+TEST_F(InputTest, MouseInputOverADisabledChildIsDropped) {
+    HWnd form = top(0, 0, 100, 100);
+    HWnd off = child(form, 10, 10, 20, 20, WS_VISIBLE | WS_DISABLED);
+    moveTo(15, 15);
+    ws_.mouseButtonDown(MouseButton::Left);
+    ws_.mouseButtonUp(MouseButton::Left);
+    ws_.doEvents();
+    for (HWnd h : {form, off}) {
+        EXPECT_TRUE(seenOf(h, WM_MOUSEMOVE).empty());
+        EXPECT_TRUE(seenOf(h, WM_LBUTTONDOWN).empty());
+        EXPECT_TRUE(seenOf(h, WM_LBUTTONUP).empty());
+    }
+    moveTo(50, 50);
+    EXPECT_EQ(seenOf(form, WM_MOUSEMOVE).size(), 1u);
+}
+
+// A presenter that knows the character a key types sends the key untranslated and the
+// character on its own, any Windows-1252 byte; a key state set without a message counts for
+// the keys handled after it.
+TEST_F(InputTest, UntranslatedKeysTypedCharactersAndKeyStates) {
+    HWnd form = top(0, 0, 100, 100);
+    HWnd box = child(form, 0, 0, 50, 20, WS_VISIBLE | WS_TABSTOP);
+    ws_.setFocus(box);
+    ws_.keyDown('E', false);
+    ws_.typeChar(0xE9);
+    ws_.keyUp('E');
+    ws_.doEvents();
+    const auto chars = seenOf(box, WM_CHAR);
+    ASSERT_EQ(chars.size(), 1u);
+    EXPECT_EQ(chars[0].w, WParam(0xE9));
+    EXPECT_EQ(seenOf(box, WM_KEYDOWN).size(), 1u);
+    ws_.setKeyState(VK_SHIFT, true);
+    EXPECT_TRUE(ws_.isKeyDown(VK_SHIFT));
+    ws_.setKeyState(VK_SHIFT, false);
+    EXPECT_FALSE(ws_.isKeyDown(VK_SHIFT));
+    EXPECT_EQ(seenOf(box, WM_KEYDOWN).size(), 1u) << "no message for a state";
+}
+
 TEST_F(InputTest, TopmostBandAndZOrderRelations) {
     HWnd a = top(0, 0, 10, 10);
     HWnd b = top(0, 0, 10, 10);

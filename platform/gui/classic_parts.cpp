@@ -1,10 +1,14 @@
-#include "platform/present/classic_parts.h"
+#include "platform/gui/classic_parts.h"
 
 #include <algorithm>
 
-namespace qv::present {
+#include "platform/gui/types.h"
+
+namespace qv::gui {
 
 using gfx::Brush;
+using gfx::Colour;
+using gfx::DeviceContext;
 
 Colour sys(int index) { return gfx::sysColour(index); }
 
@@ -142,4 +146,4 @@ void drawFocusRect(DeviceContext& dc, const Rect& rc) {
     }
 }
 
-}  // namespace qv::present
+}  // namespace qv::gui

@@ -1,16 +1,15 @@
-#include "platform/present/menu_render.h"
+#include "platform/forms/intrinsic/menu_paint.h"
 
 #include <algorithm>
 #include <vector>
 
+#include "platform/forms/drawing.h"
 #include "platform/gfx/device_context.h"
-#include "platform/present/classic_parts.h"
 
-namespace qv::present {
+namespace qv::forms {
 namespace {
 
-namespace dt = gfx::dt;
-using gfx::Brush;
+using gfx::DeviceContext;
 
 constexpr int kItemHeight = 17, kSeparatorHeight = 8, kBorder = 3;
 constexpr int kMarkColumn = 18, kArrowColumn = 16, kShortcutGap = 16;
@@ -24,15 +23,31 @@ void drawMenuCheck(DeviceContext& dc, int x, int y, gfx::Colour c) {
 
 }  // namespace
 
-gfx::Canvas renderMenu(const forms::Menu& menu, int highlighted) {
-    std::vector<const forms::Menu*> shown;
-    for (const forms::Menu* m : menu.entries())
+std::vector<Menu*> shownEntries(const Menu& menu) {
+    std::vector<Menu*> shown;
+    for (Menu* m : menu.entries())
         if (m->Visible()) shown.push_back(m);
+    return shown;
+}
+
+int menuEntryAt(const Menu& menu, int y) {
+    int top = kBorder, n = 0;
+    for (const Menu* m : shownEntries(menu)) {
+        ++n;
+        const int h = m->isSeparator() ? kSeparatorHeight : kItemHeight;
+        if (y >= top && y < top + h) return n;
+        top += h;
+    }
+    return 0;
+}
+
+gfx::Canvas renderMenu(const Menu& menu, int highlighted) {
+    const std::vector<Menu*> shown = shownEntries(menu);
     if (shown.empty()) return {};
 
     const gfx::Font font{"MS Sans Serif", 8.25};
     int textWidth = 0, shortcutWidth = 0, height = 2 * kBorder;
-    for (const forms::Menu* m : shown) {
+    for (const Menu* m : shown) {
         height += m->isSeparator() ? kSeparatorHeight : kItemHeight;
         gfx::Canvas probe(1, 1);
         gfx::DeviceContext pc(probe);
@@ -51,7 +66,7 @@ gfx::Canvas renderMenu(const forms::Menu& menu, int highlighted) {
     dc.drawEdge(frame, gfx::edge::kRaised, gfx::edge::kRect);
     dc.selectFont(font);
     int y = kBorder, n = 0;
-    for (const forms::Menu* m : shown) {
+    for (const Menu* m : shown) {
         ++n;
         if (m->isSeparator()) {
             Rect line{kBorder + 1, y + kSeparatorHeight / 2 - 1, width - kBorder - 1, y + kSeparatorHeight / 2 + 1};
@@ -80,4 +95,4 @@ gfx::Canvas renderMenu(const forms::Menu& menu, int highlighted) {
     return canvas;
 }
 
-}  // namespace qv::present
+}  // namespace qv::forms
