@@ -11,7 +11,6 @@ namespace qv::controls {
 
 isButton::isButton(forms::Form& owner, std::string name, int index)
     : UserControl(owner, std::move(name), index),
-      window_(*this),
       hook_("isButton", [this](bool before, bool& handled, gui::LResult& result, gui::HWnd h, gui::MessageId m,
                                gui::WParam w, gui::LParam l, std::intptr_t& user) {
           zSubclassProc(before, handled, result, h, m, w, l, user);
@@ -23,36 +22,28 @@ isButton::~isButton() {
     live_.reset();
     hook_.sc_Terminate();
     if (tooltip_ != 0 && gui::windows().isWindow(tooltip_)) gui::windows().destroyWindow(tooltip_);
-    window_.destroy();
 }
 
-void isButton::UserControl_Initialize() {
-    *live_ = true;
-    window_.create();
-}
+void isButton::UserControl_Initialize() { *live_ = true; }
 
 void isButton::UserControl_Terminate() {
     hook_.sc_Terminate();
     RemoveToolTip();
-    window_.destroy();
     *live_ = false;
+}
+
+void isButton::attachWindow() {
+    UserControl::attachWindow();
+    if (sited()) setUpHook();
 }
 
 // ---- the hook
 
 void isButton::setUpHook() {
-    if (!Ambient().UserMode || hook_.isHooked(hWnd())) return;
+    if (!Ambient().UserMode || hWnd() == 0 || hook_.isHooked(hWnd())) return;
     hook_.sc_Subclass(hWnd(), 0);
     for (gui::MessageId m : {gui::WM_MOUSEMOVE, gui::WM_MOUSELEAVE, gui::WM_THEMECHANGED, gui::WM_SYSCOLORCHANGE})
         hook_.sc_AddMsg(hWnd(), m, WHEN_AFTER);
-}
-
-void isButton::windowReplaced(gui::HWnd old) {
-    const bool hooked = hook_.isHooked(old);
-    if (hooked) hook_.sc_UnSubclass(old);
-    RemoveToolTip();
-    pointerOver_ = false;
-    if (hooked) setUpHook();
 }
 
 void isButton::zSubclassProc(bool before, bool&, gui::LResult&, gui::HWnd hwnd, gui::MessageId msg, gui::WParam,
@@ -135,26 +126,14 @@ void isButton::UserControl_ExitFocus() {
 }
 void isButton::UserControl_LostFocus() { UserControl_ExitFocus(); }
 
-void isButton::focusMoved(forms::Control* from, forms::Control* to) {
-    UserControl::focusMoved(from, to);
-    // The form's focus and the window system's go together.
-    gui::WindowSystem& ws = gui::windows();
-    const gui::HWnd h = hWnd();
-    if (h == 0) return;
-    if (to == this && ws.focus() != h) ws.setFocus(h);
-    else if (from == this && to != this && ws.focus() == h) ws.setFocus(0);
-}
-
 void isButton::UserControl_Show() {
     shown_ = true;
-    window_.place();
     UserControl_Resize();
     Refresh();
 }
 
 void isButton::UserControl_Hide() {
     shown_ = false;
-    window_.place();
     Extender().ToolTipText(toolTipText_);
     tipTextTaken_ = false;
 }

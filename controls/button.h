@@ -12,7 +12,6 @@
 
 #include "controls/button_hook.h"
 #include "controls/button_looks.h"
-#include "controls/button_window.h"
 #include "platform/forms/event.h"
 #include "platform/forms/hosting/user_control.h"
 #include "platform/forms/picture.h"
@@ -102,9 +101,6 @@ public:
     // Asks the shell to open the link; the shell's result (above 32: started).
     std::intptr_t OpenLink(const std::string& link);
 
-    // The control's own window, which its hook and tooltip work on.
-    gui::HWnd hWnd() const { return window_.hWnd(); }
-
     // What the control shows now, for its host and its tests.
     int ButtonState() const { return state_; }
     bool hasFocus() const { return focused_; }
@@ -115,7 +111,9 @@ public:
     int textInset() const { return textInset_; }
     const MessageHook& hook() const { return hook_; }
 
-    void focusMoved(forms::Control* from, forms::Control* to) override;
+    // Its window, a child of the host's, which its hook and tooltip work on; a button sited
+    // before the window came is hooked as it comes.
+    void attachWindow() override;
 
 protected:
     void UserControl_Initialize() override;
@@ -141,12 +139,8 @@ protected:
     void UserControl_Terminate() override;
 
 private:
-    friend class ButtonWindow;
-
     // The hook.
     void setUpHook();
-    // The control's window was made again: the hook and the tooltip move to the new one.
-    void windowReplaced(gui::HWnd old);
     void zSubclassProc(bool before, bool& handled, gui::LResult& result, gui::HWnd hwnd, gui::MessageId msg,
                        gui::WParam w, gui::LParam l, std::intptr_t& user);
     void StartTrackMouseLeave(gui::HWnd hwnd);
@@ -174,7 +168,6 @@ private:
     void repaintAfterSet(const std::string& name);
     void layOutAfterSet(const std::string& name);
 
-    ButtonWindow window_;
     MessageHook hook_;
     // True from siting to termination; destroyed with the control.
     std::shared_ptr<bool> live_ = std::make_shared<bool>(false);

@@ -17,7 +17,6 @@ void isButton::UserControl_Resize() {
     // Each of these lays the control out again from the start.
     if (Width() < kMinimumTwips) return Width(kMinimumTwips);
     if (Height() < kMinimumTwips) return Height(kMinimumTwips);
-    window_.place();
 
     const int W = ScaleWidth(), H = ScaleHeight();
     captionRect_ = {4, 4, W - 4, H - 4};

@@ -5,7 +5,6 @@
 #include "controls/button_colours.h"
 
 #include "platform/gfx/colour.h"
-#include "platform/gui/window_system.h"
 
 namespace qv::controls {
 namespace {
@@ -74,7 +73,6 @@ void isButton::Enabled(bool v) {
     state_ = kStateNormal;
     Refresh();
     PropertyChanged("Enabled");
-    if (hWnd() != 0) gui::windows().enableWindow(hWnd(), v);
 }
 
 void isButton::ShowFocus(bool v) {

@@ -1,7 +1,6 @@
 #include "controls/button_region.h"
 
 #include "controls/button.h"
-#include "platform/gui/window_system.h"
 
 namespace qv::controls {
 
@@ -27,9 +26,7 @@ gfx::Region buttonRegion(int style, int W, int H) {
 }
 
 void isButton::SetButtonRegion() {
-    gfx::Region region = buttonRegion(style_, ScaleWidth(), ScaleHeight());
-    if (hWnd() != 0) gui::windows().setWindowRegion(hWnd(), region, true);
-    setWindowRegion(std::move(region));
+    setWindowRegion(buttonRegion(style_, ScaleWidth(), ScaleHeight()));
 }
 
 }  // namespace qv::controls

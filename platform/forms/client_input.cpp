@@ -86,8 +86,10 @@ void ClientInput::up(int button, int shift, float x, float y) {
         pressed_ = nullptr;
         dbl_ = false;
     }
+    const std::weak_ptr<int> life = life_;
     if (c == nullptr) {
         owner_->ownUp(button, shift, x, y);
+        if (life.expired()) return;
         if (held && !wasDouble && owner_->ownContains(x, y)) owner_->ownClick(button, x, y);
         return;
     }
@@ -95,7 +97,8 @@ void ClientInput::up(int button, int shift, float x, float y) {
     const bool over = c->containsFormPoint(static_cast<int>(x), static_cast<int>(y));
     const float cx = relX(*c, x), cy = relY(*c, y);
     c->mouseUp(button, shift, cx, cy);
-    // The handler may have unloaded the form or taken the control away.
+    // The handler may have ended this, unloaded the form or taken the control away.
+    if (life.expired()) return;
     if (held && !wasDouble && over && stillOn(*form_, c) && form_->loaded()) c->mouseClick(button, cx, cy);
 }
 

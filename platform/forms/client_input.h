@@ -4,7 +4,10 @@
 // windowless control under the pointer that takes the mouse, or else to the window's own
 // handling; whichever took it keeps the mouse until the last button is up, and a release over
 // it clicks it, unless the press was a double click. Coordinates are twips in the client area
-// of the form whose controls these are.
+// of the form whose controls these are. A release's handlers may end the window's object, and
+// this with it (or start it afresh): the click then does not follow.
+#include <memory>
+
 namespace qv::forms {
 
 class Control;
@@ -55,6 +58,8 @@ private:
     bool dbl_ = false;            // the held press was a double click
     int buttons_ = 0;
     Control* hovered_ = nullptr;
+    // Replaced when this is, gone when it goes: handlers that ended it are told from the rest.
+    std::shared_ptr<int> life_ = std::make_shared<int>(0);
 };
 
 }  // namespace qv::forms

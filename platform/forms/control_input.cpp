@@ -72,6 +72,12 @@ gui::LResult Control::windowProc(gui::HWnd hwnd, gui::MessageId msg, gui::WParam
         case gui::WM_SETFOCUS:
             form_->focusControl(this);
             return 0;
+        case gui::WM_KILLFOCUS:
+            // The focus went to no window: the form has no active control. Focus going to
+            // another window leaves it to that window's WM_SETFOCUS (or to the form's, when
+            // the window is another form's).
+            if (w == 0 && form_->ActiveControl() == this) form_->focusControl(nullptr);
+            return 0;
         case gui::WM_NCDESTROY:
             if (hwnd == hwnd_) hwnd_ = 0;
             tipWindow_ = tipTool_ = 0;
@@ -83,7 +89,9 @@ gui::LResult Control::windowProc(gui::HWnd hwnd, gui::MessageId msg, gui::WParam
 }
 
 // A press captures the mouse for the window until the last button is up, and a left press
-// gives the control the focus; the windowless controls it holds take their share first.
+// gives the control the focus; the windowless controls it holds take their share first. The
+// capture ends before the release's events run, so input while they run a nested loop (a
+// message box, a long run letting messages through) reaches the window under the pointer.
 gui::LResult Control::mouseMessage(gui::HWnd hwnd, gui::MessageId msg, gui::WParam w, gui::LParam l) {
     gui::WindowSystem& ws = gui::windows();
     const gui::Insets in = ws.frameInsets(hwnd);
@@ -97,8 +105,8 @@ gui::LResult Control::mouseMessage(gui::HWnd hwnd, gui::MessageId msg, gui::WPar
     }
     const ButtonMessage b = *buttonMessage(msg);
     if (b.kind == ButtonMessage::Up) {
+        if (mouseButtons(w) == 0 && ws.capture() == hwnd) ws.releaseCapture();
         input_.up(b.button, mouseShift(ws, w), x, y);
-        if (!alive.expired() && !input_.held() && ws.capture() == hwnd) ws.releaseCapture();
         return 0;
     }
     if (ws.capture() == 0) ws.setCapture(hwnd);

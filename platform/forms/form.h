@@ -144,7 +144,8 @@ public:
     void injectClick(int x, int y, int button = kLeftButton);
     // Down and up in the middle of a control, shown and enabled on its form: the press and the
     // release go to the control's window (its container's for a windowless one) as the window
-    // system delivers them, whether or not the form shows.
+    // system delivers them, whether or not the form shows; where the window shows, the pointer
+    // moves there first.
     void clickControl(Control& c, int button = kLeftButton);
     // The close box of the title bar: QueryUnload with kFormControlMenu, then Unload.
     void closeByUser();

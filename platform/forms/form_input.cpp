@@ -124,7 +124,12 @@ void Form::clickControl(Control& c, int button) {
     if (target == 0) return;
     const gfx::Rect r = c.hostRect();
     const gui::Insets in = c.windowed() ? ws.frameInsets(target) : gui::Insets{};
-    const gui::LParam at = gui::makeLParam((r.left + r.right) / 2 - in.left, (r.top + r.bottom) / 2 - in.top);
+    const gui::Point centre{(r.left + r.right) / 2 - in.left, (r.top + r.bottom) / 2 - in.top};
+    const gui::LParam at = gui::makeLParam(centre.x, centre.y);
+    // Where the window shows, the pointer comes first, as a person's does: a control that
+    // watches the pointer (the owner-drawn button) clicks only under it.
+    const gui::Point onScreen = ws.clientToScreen(target, centre);
+    if (ws.isVisible(target) && ws.cursorPos() != onScreen) ws.mouseMoveTo(onScreen);
     const bool right = button == kRightButton, middle = button == kMiddleButton;
     const gui::MessageId downMsg = right ? gui::WM_RBUTTONDOWN : middle ? gui::WM_MBUTTONDOWN : gui::WM_LBUTTONDOWN;
     const gui::MessageId upMsg = right ? gui::WM_RBUTTONUP : middle ? gui::WM_MBUTTONUP : gui::WM_LBUTTONUP;

@@ -209,8 +209,9 @@ gui::LResult Form::mouseMessage(gui::HWnd hwnd, gui::MessageId msg, gui::WParam 
         return 0;
     }
     if (b->kind == ButtonMessage::Up) {
+        // As on a control's window: the capture ends before the release's events run.
+        if (mouseButtons(w) == 0 && ws.capture() == hwnd) ws.releaseCapture();
         input_.up(b->button, shift, x, y);
-        if (!input_.held() && ws.capture() == hwnd) ws.releaseCapture();
         return 0;
     }
     if (ws.capture() == 0) ws.setCapture(hwnd);

@@ -89,29 +89,36 @@ void drawArrow(DeviceContext& dc, const Rect& rc, Arrow dir, Colour c) {
     }
 }
 
-void drawVerticalScrollBar(DeviceContext& dc, const Rect& rc, int first, int total, int visible) {
-    if (rc.isEmpty()) return;
-    const int w = int(rc.width());
-    const int button = std::min(w, int(rc.height()) / 2);
-    Rect up{rc.left, rc.top, rc.right, rc.top + button};
-    Rect down{rc.left, rc.bottom - button, rc.right, rc.bottom};
-    // The track: a checker of highlight and face.
-    for (int y = up.bottom; y < down.top; ++y)
-        for (int x = rc.left; x < rc.right; ++x)
-            dc.setPixelV(x, y, sys((x + y) % 2 ? gfx::kColourButtonHighlight : gfx::kColourButtonFace));
-    const Colour text = sys(gfx::kColourButtonText);
-    Rect face = up;
-    drawButtonFace(dc, face);
-    drawArrow(dc, face, Arrow::Up, text);
-    face = down;
-    drawButtonFace(dc, face);
-    drawArrow(dc, face, Arrow::Down, text);
-    const int track = down.top - up.bottom;
-    if (total <= visible || total <= 0 || track < 8) return;
+ScrollBarParts verticalScrollBarParts(const Rect& rc, int first, int total, int visible) {
+    const int button = std::min(int(rc.width()), int(rc.height()) / 2);
+    ScrollBarParts parts;
+    parts.up = {rc.left, rc.top, rc.right, rc.top + button};
+    parts.down = {rc.left, rc.bottom - button, rc.right, rc.bottom};
+    const int track = parts.down.top - parts.up.bottom;
+    if (total <= visible || total <= 0 || track < 8) return parts;
     const int thumb = std::max(8, track * visible / total);
     const int range = total - visible;
     const int offset = (track - thumb) * std::clamp(first, 0, range) / range;
-    Rect t{rc.left, up.bottom + offset, rc.right, up.bottom + offset + thumb};
+    parts.thumb = {rc.left, parts.up.bottom + offset, rc.right, parts.up.bottom + offset + thumb};
+    return parts;
+}
+
+void drawVerticalScrollBar(DeviceContext& dc, const Rect& rc, int first, int total, int visible) {
+    if (rc.isEmpty()) return;
+    const ScrollBarParts parts = verticalScrollBarParts(rc, first, total, visible);
+    // The track: a checker of highlight and face.
+    for (int y = parts.up.bottom; y < parts.down.top; ++y)
+        for (int x = rc.left; x < rc.right; ++x)
+            dc.setPixelV(x, y, sys((x + y) % 2 ? gfx::kColourButtonHighlight : gfx::kColourButtonFace));
+    const Colour text = sys(gfx::kColourButtonText);
+    Rect face = parts.up;
+    drawButtonFace(dc, face);
+    drawArrow(dc, face, Arrow::Up, text);
+    face = parts.down;
+    drawButtonFace(dc, face);
+    drawArrow(dc, face, Arrow::Down, text);
+    if (parts.thumb.isEmpty()) return;
+    Rect t = parts.thumb;
     drawButtonFace(dc, t);
 }
 

@@ -34,6 +34,12 @@ void drawArrow(gfx::DeviceContext& dc, const gfx::Rect& rc, Arrow dir, gfx::Colo
 // which fit.
 void drawVerticalScrollBar(gfx::DeviceContext& dc, const gfx::Rect& rc, int first, int total, int visible);
 inline constexpr int kScrollBarSize = 16;
+// Where that scroll bar's parts lie, so what is clicked is what shows: the arrow buttons and the
+// thumb, which is empty when every row fits or the track is too short for one.
+struct ScrollBarParts {
+    gfx::Rect up, down, thumb;
+};
+ScrollBarParts verticalScrollBarParts(const gfx::Rect& rc, int first, int total, int visible);
 
 // Text in rc with the drawText format; a disabled caption is drawn embossed (highlight one
 // pixel down and right, then grey text). The background is left as it is.

@@ -488,6 +488,7 @@ bool WindowSystem::enableWindow(HWnd hwnd, bool enable) {
     } else {
         w->style |= WS_DISABLED;
         if (focus_ && isDescendantOrSelf(focus_, hwnd)) setFocus(0);
+        if (capture_ && isDescendantOrSelf(capture_, hwnd)) releaseCapture();
     }
     sendMessage(hwnd, WM_ENABLE, enable ? 1 : 0, 0);
     return was;

@@ -142,7 +142,8 @@ public:
     // Visible itself and through all its parents.
     bool isVisible(HWnd hwnd) const;
     // Returns whether the window was enabled before. Sends WM_ENABLE on a change; a window
-    // that loses its enabled state loses the focus it holds.
+    // that loses its enabled state loses the focus and the mouse capture it (or a window
+    // inside it) holds.
     bool enableWindow(HWnd hwnd, bool enable);
     // Enabled itself and through all its parents.
     bool isEnabled(HWnd hwnd) const;

@@ -21,10 +21,12 @@ protected:
         for (isButton* x : {&a_, &b_, &c_}) watch(*x);
         form_.Show();
     }
+    // The tooltip windows the buttons made; the form's own, which shows the tips its controls
+    // keep (the host's ToolTipText), is not theirs.
     std::vector<gui::HWnd> tooltipWindows() const {
         std::vector<gui::HWnd> out;
         for (gui::HWnd h : ws_.allWindows())
-            if (ws_.className(h) == gui::kTooltipClass) out.push_back(h);
+            if (ws_.className(h) == gui::kTooltipClass && ws_.owner(h) != form_.hWnd()) out.push_back(h);
         return out;
     }
 
@@ -36,7 +38,7 @@ protected:
 TEST_F(ButtonEventsTest, EachButtonLivesInAChildWindowOfItsForm) {
     for (isButton* x : {&a_, &b_, &c_}) {
         ASSERT_NE(x->hWnd(), 0);
-        EXPECT_EQ(ws_.parent(x->hWnd()), formWindow_.hWnd());
+        EXPECT_EQ(ws_.parent(x->hWnd()), form_.hWnd());
         EXPECT_TRUE(ws_.isVisible(x->hWnd()));
         EXPECT_TRUE(x->hook().isHooked(x->hWnd()));
     }
@@ -106,6 +108,15 @@ TEST_F(ButtonEventsTest, ClicksByTheMouse) {
         {"a double click",
          [&] { moveTo(middleOf(a_)), press(), release(), press(), release(); },
          {"cmdAllow MouseEnter", "cmdAllow Click", "cmdAllow Click"}, kStateHot},
+        // The helpers of the forms' tests bring the pointer first, as a person does.
+        {"a click given to the form at the button's point",
+         [&] {
+             const gfx::Rect r = a_.pixelRect();
+             form_.injectClick((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+         },
+         {"cmdAllow MouseEnter", "cmdAllow Click"}, kStateHot},
+        {"the form's click on the control", [&] { form_.clickControl(a_); },
+         {"cmdAllow MouseEnter", "cmdAllow Click"}, kStateHot},
         {"the right button",
          [&] {
              moveTo(middleOf(a_));
@@ -209,7 +220,7 @@ TEST_F(ButtonEventsTest, NoClickFromAButtonEndedWhileItsReleaseWaited) {
     moveTo(middleOf(a_));
     press();
     ws_.mouseButtonUp(gui::MouseButton::Left);
-    ws_.postMessage(formWindow_.hWnd(), gui::WM_CLOSE);  // runs inside the release
+    ws_.postMessage(form_.hWnd(), gui::WM_CLOSE);  // runs inside the release
     ws_.doEvents();
     EXPECT_FALSE(form_.loaded());
     EXPECT_EQ(takeEvents(), std::vector<std::string>{"cmdAllow MouseEnter"});
@@ -287,21 +298,21 @@ TEST_F(ButtonEventsTest, AHiddenOrDisabledButtonMakesNoTooltipWindow) {
 namespace qv::controls {
 namespace {
 
-// A host without a FormWindow: the button's window stands alone where the button lies on the
-// screen, above the other windows, and input reaches it there.
-class ButtonWithoutFormWindowTest : public testing::ButtonEnvironmentTest {
+// A bare form away from the screen's corner: the button's window is a child of the form's,
+// where the button lies on the screen, and input reaches it there.
+class ButtonOnABareFormTest : public testing::ButtonEnvironmentTest {
 protected:
     forms::Form form_{"frmBare"};
     isButton button_{form_, "cmdOk"};
 };
 
-TEST_F(ButtonWithoutFormWindowTest, TheWindowStandsAloneAtTheButtonsPlaceOnTheScreen) {
+TEST_F(ButtonOnABareFormTest, TheWindowLiesAtTheButtonsPlaceOnTheScreen) {
     form_.Move(1500, 750, 4500, 3000);
     button_.Move(300, 150, 1125, 345);
     form_.Show();
     const gui::HWnd h = button_.hWnd();
     ASSERT_NE(h, 0);
-    EXPECT_EQ(ws_.parent(h), 0);
+    EXPECT_EQ(ws_.parent(h), form_.hWnd());
     const int left = 100 + form_.borderPixels() + 20, top = 50 + form_.borderPixels() + form_.captionPixels() + 10;
     EXPECT_EQ(ws_.windowRect(h), (gui::Rect{left, top, left + 75, top + 23}));
     int clicks = 0;

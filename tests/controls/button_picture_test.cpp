@@ -1,5 +1,6 @@
 // The reference picture of isButton: every look in every state, side by side at 1:1, each button
-// cut by its window region onto the form's colour as a window shows it. Each run draws it again
+// as its window shows it on the form's surface, cut by its window region onto the form's colour,
+// in the state real input on its window put it in. Each run draws it again
 // and compares it with tests/fixtures/controls/button_looks.png by tolerance (text may move a
 // little with another font library); QV_WRITE_FIXTURES=1 writes it afresh instead.
 #include <gtest/gtest.h>
@@ -29,13 +30,16 @@ protected:
         button_->Caption("Allow");
     }
 
-    // The button as its window shows it: its surface within its region, the form's colour outside.
-    void stamp(gfx::Canvas& picture, int left, int top) const {
-        const gfx::Canvas& s = button_->surface();
-        const auto& region = button_->windowRegion();
-        for (int y = 0; y < s.height(); ++y)
-            for (int x = 0; x < s.width(); ++x)
-                if (!region || region->contains(x, y)) picture.setPixel(left + x, top + y, s.pixel(x, y));
+    // The button's place on the form's surface once the loop has painted what changed: the
+    // button's window within its region, the form's colour outside it.
+    void stamp(gfx::Canvas& picture, int left, int top) {
+        ws_.updateWindow(form_.hWnd());
+        const gfx::Canvas* s = ws_.surface(form_.hWnd());
+        ASSERT_NE(s, nullptr);
+        const gui::Rect form = ws_.windowRect(form_.hWnd()), r = ws_.windowRect(button_->hWnd());
+        for (int y = 0; y < int(r.height()); ++y)
+            for (int x = 0; x < int(r.width()); ++x)
+                picture.setPixel(left + x, top + y, s->pixel(r.left - form.left + x, r.top - form.top + y));
     }
     void away() {
         moveTo({1000, 1000});

@@ -1,7 +1,7 @@
 #pragma once
 // The world of isButton tests: a fake clock, a window system and an event log of their own, and
-// a host form holding a FormWindow, so each button's window is a child of the form's window and
-// input given at screen points climbs to it.
+// a host form, whose window holds each button's window as a child, so input given at screen
+// points climbs to it.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -11,7 +11,6 @@
 #include "controls/button.h"
 #include "platform/base/clock.h"
 #include "platform/forms/form.h"
-#include "platform/forms/form_window.h"
 #include "platform/gui/event_log.h"
 #include "platform/gui/window_system.h"
 
@@ -38,7 +37,6 @@ protected:
 class ButtonHostTest : public ButtonEnvironmentTest {
 protected:
     forms::Form form_{"frmHost"};
-    forms::FormWindow formWindow_{form_};
 
     // The middle of a button's window on the screen, and a point off every button.
     gui::Point middleOf(const isButton& b) const {
@@ -46,7 +44,7 @@ protected:
         return {int(r.left + r.width() / 2), int(r.top + r.height() / 2)};
     }
     gui::Point offButtons() {
-        const gui::Rect r = ws_.windowRect(formWindow_.hWnd());
+        const gui::Rect r = ws_.windowRect(form_.hWnd());
         return {r.right - 5, r.bottom - 5};
     }
     void moveTo(gui::Point p) {

@@ -214,6 +214,12 @@ void WebBrowser::paintPage(gfx::DeviceContext& dc, gfx::Point at) {
     page_->paint(dc, {clip.left, clip.top - scrollTop_}, clip);
 }
 
+gui::ScrollBarParts WebBrowser::scrollBar() {
+    const int w = twipsToPixels(Width()), h = twipsToPixels(Height()), view = static_cast<int>(pageArea().height());
+    return gui::verticalScrollBarParts({w - gui::kScrollBarSize, 0, w, h}, scrollTop_, std::max(pageHeight(), view),
+                                       view);
+}
+
 void WebBrowser::follow(const std::string& href) {
     const html::PageAddress a = page_->resolve(href);
     switch (a.kind) {
@@ -239,8 +245,13 @@ void WebBrowser::mouseClick(int button, float x, float y) {
     const gfx::Rect area = pageArea();
     const int view = static_cast<int>(area.height());
     if (px >= area.right) {
-        // The scroll bar: a page up above the middle, a page down below it.
-        scrollTo(scrollTop_ + (py < view / 2 ? -view : view));
+        // The scroll bar: a page up above the thumb, a page down below it.
+        const gfx::Rect thumb = scrollBar().thumb;
+        if (thumb.isEmpty()) return;
+        if (py < thumb.top)
+            scrollTo(scrollTop_ - view);
+        else if (py >= thumb.bottom)
+            scrollTo(scrollTop_ + view);
         return;
     }
     if (!area.contains(px, py)) return;

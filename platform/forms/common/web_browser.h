@@ -7,8 +7,9 @@
 // — a missing file, or an address on the web, which this program never fetches — shows the
 // browser's own error page, raises NavigateError and is recorded in unreachable().
 // A click on a link to a local page goes there, on "#name" scrolls to it, and a link to the web
-// goes to the shell's "open" (the desktop's browser). The arrow, page and Home/End keys and
-// clicks on the scroll bar scroll the page.
+// goes to the shell's "open" (the desktop's browser). The arrow, page and Home/End keys scroll
+// the page, and a click on the scroll bar pages toward it from the thumb. The control raises no
+// DblClick: a second click in quick succession is another click.
 #include <memory>
 #include <string>
 #include <string_view>
@@ -16,6 +17,7 @@
 
 #include "platform/forms/control.h"
 #include "platform/gfx/device_context.h"
+#include "platform/gui/classic_parts.h"
 
 namespace qv::html {
 class Document;
@@ -46,6 +48,7 @@ public:
 
     void formUnloading() override;
     void mouseClick(int button, float x, float y) override;
+    bool takesDoubleClicks() const override { return false; }
     void keyDown(int keyCode, int shift) override;
 
     // Drawing: where the page shows inside the control (pixels from its top left corner, inside
@@ -56,6 +59,9 @@ public:
     int scrollTop() const { return scrollTop_; }
     void scrollTo(int top);
     void paintPage(gfx::DeviceContext& dc, gfx::Point at);
+    // Where the scroll bar shows its arrows and thumb, in pixels from the control's top left
+    // corner.
+    gui::ScrollBarParts scrollBar();
 
     void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override;
 private:

@@ -47,9 +47,16 @@ public:
     void Form_MouseUp(int b, int s, float x, float y) override {
         owner_->UserControl_MouseUp(b, s, owner_->toScale(x), owner_->toScale(y));
     }
-    void Form_Click() override { owner_->UserControl_Click(); }
 
 private:
+    // A click is a left press and release on the control; other buttons raise only their
+    // MouseDown and MouseUp.
+    void ownClick(int button, float, float) override {
+        if (button != kLeftButton) return;
+        HandlerScope scope;
+        owner_->UserControl_Click();
+    }
+
     UserControl* owner_;
 };
 
@@ -178,6 +185,9 @@ void UserControl::PropertyChanged(const std::string& propertyName) {
 
 void UserControl::site() {
     if (sited_) return;
+    // A control sited on a loaded form (made at run time) gets its window first, as a loading
+    // form's controls do.
+    attachWindow();
     if (!inside_->loaded()) Load(*inside_);
     HandlerScope scope;
     UserControl_Initialize();

@@ -2,6 +2,7 @@
 // and ambient properties, input routed to constituents, resize and paint.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,7 @@ protected:
     void UserControl_KeyUp(int& code, int) override { journal.push_back("KeyUp " + std::to_string(code)); }
     void UserControl_MouseLeave() override { journal.push_back("MouseLeave"); }
     void UserControl_Click() override { journal.push_back("Click"); }
+    void UserControl_DblClick() override { journal.push_back("DblClick"); }
     void UserControl_Terminate() override { journal.push_back("Terminate"); }
 };
 
@@ -245,13 +247,48 @@ TEST_F(FormsHosting, InputOnAConstituentReachesItAloneAndTheRestReachesTheContro
     f.injectClick(20 + 10, 30 + 30, kRightButton);
     f.injectMouseMove(0, 0, 5, 5);  // off the control
     f.injectMouseMove(0, 0, 6, 5);
-    EXPECT_EQ(journal, (std::vector<std::string>{"MouseDown 2 150,450", "MouseUp 2 150,450", "Click", "MouseLeave"}));
+    EXPECT_EQ(journal, (std::vector<std::string>{"MouseDown 2 150,450", "MouseUp 2 150,450", "MouseLeave"}))
+        << "the right button clicks nothing";
 
     journal.clear();
     f.ucProbe1.ScaleMode(3);
     f.injectClick(20 + 10, 30 + 30);
     EXPECT_EQ(journal, (std::vector<std::string>{"MouseDown 1 10,30", "MouseUp 1 10,30", "Click"}))
         << "events come in the control's ScaleMode";
+}
+
+// Click is a left press and a release on the control; the release of any other button, one off
+// the control and the second of a double click raise none.
+TEST_F(FormsHosting, AClickIsALeftPressAndReleaseOnTheControl) {
+    frmHost& f = Default<frmHost>();
+    f.Show();
+    f.ucProbe1.SetFocus();
+    // (30, 60) lies on the control below its caption label, 150 and 450 twips into it; (30, 150)
+    // lies below it.
+    struct Case {
+        const char* name;
+        std::function<void()> input;
+        std::vector<std::string> events;
+    };
+    const Case cases[] = {
+        {"left, released on it", [&] { f.injectClick(30, 60); },
+         {"MouseDown 1 150,450", "MouseUp 1 150,450", "Click"}},
+        {"right", [&] { f.injectClick(30, 60, kRightButton); }, {"MouseDown 2 150,450", "MouseUp 2 150,450"}},
+        {"middle", [&] { f.injectClick(30, 60, kMiddleButton); }, {"MouseDown 4 150,450", "MouseUp 4 150,450"}},
+        {"left, released off it",
+         [&] { f.injectMouseDown(kLeftButton, 0, 30, 60), f.injectMouseUp(kLeftButton, 0, 30, 150); },
+         {"MouseDown 1 150,450", "MouseLeave", "MouseUp 1 150,1800"}},
+        {"a double click", [&] { f.injectClick(30, 60), f.injectClick(30, 60); },
+         {"MouseDown 1 150,450", "MouseUp 1 150,450", "Click", "DblClick", "MouseUp 1 150,450"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        f.injectMouseMove(0, 0, 30, 60);
+        clock.advance(1000);  // no double click with the case before
+        journal.clear();
+        c.input();
+        EXPECT_EQ(journal, c.events);
+    }
 }
 
 TEST_F(FormsHosting, DisplayAsDefaultFollowsTheFocusAndPropertyChangedIsHeard) {

@@ -20,6 +20,8 @@ const std::string kPages = QV_FIXTURES "/html";
 class frmWeb : public Form {
 public:
     frmWeb() : Form("frmWeb") {
+        // The window holds the whole browser, its scroll bar too, so input at its points reaches it.
+        Move(0, 0, pixelsToTwips(440), pixelsToTwips(360));
         WebBrowser1.Move(0, 0, pixelsToTwips(420), pixelsToTwips(304));
         WebBrowser1.NavigateComplete2 = [this](const std::string& url) { log.push_back("Complete " + url); };
         WebBrowser1.NavigateError = [this](const std::string& url) { log.push_back("Error " + url); };
@@ -89,6 +91,46 @@ TEST_F(WebBrowserPages, NamedPlacesKeysAndTheScrollBarScroll) {
     EXPECT_EQ(browser.scrollTop(), most);
     form.injectClick(410, 10);  // the scroll bar above its middle: a page up
     EXPECT_EQ(browser.scrollTop(), most - static_cast<int>(browser.pageArea().height()));
+}
+
+// A click on the scroll bar pages toward it from the thumb, whichever half of the bar it is in;
+// one on the thumb pages nowhere; a quick second click is one more page, not a double click.
+TEST_F(WebBrowserPages, TheScrollBarPagesTowardTheClickFromItsThumb) {
+    const int view = static_cast<int>(browser.pageArea().height());
+    const int most = browser.pageHeight() - view;
+    const int barX = 410, middle = twipsToPixels(browser.Height()) / 2;
+    struct Case {
+        const char* name;
+        int from;
+        int (*at)(const gui::ScrollBarParts& bar);  // the click's row, from the bar where it starts
+        int clicks;
+        int to;
+    };
+    const Case cases[] = {
+        {"at the top, just below the thumb", 0, [](const gui::ScrollBarParts& b) { return b.thumb.bottom + 2; }, 1,
+         view},
+        {"at the end, just above the thumb", most, [](const gui::ScrollBarParts& b) { return b.thumb.top - 2; }, 1,
+         most - view},
+        {"on the thumb", view, [](const gui::ScrollBarParts& b) { return (b.thumb.top + b.thumb.bottom) / 2; }, 1,
+         view},
+        {"twice in quick succession, above the down arrow", 0,
+         [](const gui::ScrollBarParts& b) { return b.down.top - 2; }, 2, 2 * view},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        browser.scrollTo(c.from);
+        clock.advance(1000);  // no double click with the case before
+        const gui::ScrollBarParts bar = browser.scrollBar();
+        ASSERT_FALSE(bar.thumb.isEmpty());
+        const int y = c.at(bar);
+        for (int i = 0; i < c.clicks; ++i) form.injectClick(barX, y);
+        EXPECT_EQ(browser.scrollTop(), c.to);
+    }
+    // The first two cases lie on the far side of the bar's middle from where they page.
+    browser.scrollTo(0);
+    EXPECT_LT(browser.scrollBar().thumb.bottom + 2, middle);
+    browser.scrollTo(most);
+    EXPECT_GT(browser.scrollBar().thumb.top - 2, middle);
 }
 
 TEST_F(WebBrowserPages, AMissingPageShowsTheErrorPage) {

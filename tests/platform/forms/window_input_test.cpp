@@ -189,6 +189,33 @@ TEST_F(WindowInput, ADragOutOfTheListViewKeepsTheMouseUntilTheButtonComesUp) {
     EXPECT_EQ(f.lvClicks, 1);
 }
 
+// A click's handler may wait in a nested run of the loop (a message box, a long run letting
+// messages through); the released window has let the mouse go by then, so a person's click
+// meanwhile reaches the control under the pointer, whether the first lies on a window of its own
+// or on the form's.
+TEST_F(WindowInput, AClickDuringAClickHandlersNestedLoopReachesTheControlUnderThePointer) {
+    std::vector<std::string> clicks;
+    struct Case {
+        const char* name;
+        Control* first;
+        Control* second;
+    };
+    const Case cases[] = {{"from the check box to the list view", &f.Check1, &f.lvRules},
+                          {"from the label to the check box", &f.Label1, &f.Check1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        clicks.clear();
+        c.second->Click = [&, second = c.second] { clicks.push_back(second->Name()); };
+        c.first->Click = [&, c] {
+            clicks.push_back(c.first->Name());
+            clickAt(at(*c.second, 5, 5));
+        };
+        clickAt(at(*c.first, 5, 5));
+        EXPECT_EQ(clicks, (std::vector<std::string>{c.first->Name(), c.second->Name()}));
+        EXPECT_EQ(ws_.capture(), 0);
+    }
+}
+
 TEST_F(WindowInput, TheWheelScrollsTheListUnderThePointer) {
     moveTo(at(f.List1, 10, 10));
     ws_.setFocus(0);

@@ -239,6 +239,36 @@ TEST_F(InputTest, MouseInputOverADisabledChildIsDropped) {
     EXPECT_EQ(seenOf(form, WM_MOUSEMOVE).size(), 1u);
 }
 
+// A disabled window cannot keep the mouse: disabling the window that holds the capture, or one
+// it lies in, ends the capture, and the next press goes to the window under the pointer.
+TEST_F(InputTest, DisablingTheWindowThatHoldsTheMouseEndsTheCapture) {
+    HWnd form = top(0, 0, 100, 100);
+    HWnd button = child(form, 10, 10, 20, 20);
+    HWnd other = top(200, 0, 50, 50);
+    struct Case {
+        const char* name;
+        HWnd disabled;
+        HWnd capture;  // after it
+    };
+    for (const Case& c : {Case{"another window", other, button}, Case{"the window itself", button, 0},
+                          Case{"the window it lies in", form, 0}}) {
+        SCOPED_TRACE(c.name);
+        ws_.setCapture(button);
+        seen_.clear();
+        ws_.enableWindow(c.disabled, false);
+        EXPECT_EQ(ws_.capture(), c.capture);
+        EXPECT_EQ(seenOf(button, WM_CAPTURECHANGED).size(), c.capture == 0 ? 1u : 0u);
+        ws_.enableWindow(c.disabled, true);
+    }
+    ws_.releaseCapture();
+    ws_.setCapture(button);
+    ws_.enableWindow(form, false);
+    moveTo(210, 10);
+    ws_.mouseButtonDown(MouseButton::Left);
+    ws_.doEvents();
+    EXPECT_EQ(seenOf(other, WM_LBUTTONDOWN).size(), 1u);
+}
+
 // A presenter that knows the character a key types sends the key untranslated and the
 // character on its own, any Windows-1252 byte; a key state set without a message counts for
 // the keys handled after it.

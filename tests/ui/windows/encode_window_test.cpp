@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "platform/forms/msgbox.h"
 #include "platform/forms/runtime.h"
 #include "platform/gfx/colour.h"
+#include "platform/gui/window_system.h"
 #include "platform/present/render.h"
 #include "tests/ui/scratch_folders.h"
 #include "tests/ui/windows/picture_check.h"
@@ -50,6 +52,15 @@ protected:
     void chooseSource(frmEncode& f, const std::string& name) {
         prompter_.files.push_back(path(name));
         f.clickControl(f.cmdSource);
+    }
+    // A person's click in the middle of a control: the pointer comes, the button goes down and
+    // up, and the messages wait in the loop's queue for the next pass.
+    static void personClicks(const forms::Control& c) {
+        gui::WindowSystem& ws = gui::windows();
+        const gui::Rect r = ws.windowRect(c.hWnd());
+        ws.mouseMoveTo({int(r.left + r.width() / 2), int(r.top + r.height() / 2)});
+        ws.mouseButtonDown(gui::MouseButton::Left);
+        ws.mouseButtonUp(gui::MouseButton::Left);
     }
 
     ScratchFolders folders_{"qv_encode_"};
@@ -132,28 +143,44 @@ TEST_F(EncodeWindowTest, TextRunsThroughTheEnvelopeAndBack) {
     EXPECT_TRUE(prompter_.boxes.empty());
 }
 
+// A person clicks Encode and then, while the run lets messages through, Cancel: by the pointer
+// (the Encode button, disabled for the run, must not keep the mouse) or by a click posted to the
+// Cancel button's window.
 TEST_F(EncodeWindowTest, CancelDuringALongRunAbortsItAndWritesNothing) {
     std::string big(400000, 'x');
     for (std::size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>((i * 7919) % 251);
     write("big.bin", big);
     frmEncode& f = shown();
     chooseSource(f, "big.bin");
-    bool busyWhileRunning = false;
-    // The click waits in the loop until the run lets messages through.
-    forms::post([&] {
-        busyWhileRunning = !f.cmdCrypto.Enabled() && !f.cmdSource.Enabled() && !f.cmdText.Enabled() &&
-                           f.cmdCancelText.Enabled();
-        f.clickControl(f.cmdCancelFile);
-    });
-    f.clickControl(f.cmdCrypto);
-    EXPECT_TRUE(busyWhileRunning);
-    ASSERT_EQ(prompter_.boxes.size(), 1u);
-    EXPECT_EQ(prompter_.boxes[0].text, "Encoding has been aborted by user");
-    EXPECT_FALSE(base::fileExists(path("big.exe")));
-    EXPECT_EQ(read("big.bin"), big);
-    EXPECT_EQ(f.txtTarget.Text(), path("big.bin"));
-    EXPECT_TRUE(f.cmdCrypto.Enabled()) << "idle again";
-    EXPECT_FALSE(f.cmdCancelFile.Enabled());
+    struct Case {
+        const char* name;
+        std::function<void()> cancel;
+    };
+    const Case cases[] = {
+        {"the person's click", [&] { personClicks(f.cmdCancelFile); }},
+        {"a click posted to the button", [&] { f.clickControl(f.cmdCancelFile); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        prompter_.boxes.clear();
+        bool busyWhileRunning = false;
+        personClicks(f.cmdCrypto);
+        // Queued behind Encode's click, this runs once the run lets messages through.
+        forms::post([&] {
+            busyWhileRunning = !f.cmdCrypto.Enabled() && !f.cmdSource.Enabled() && !f.cmdText.Enabled() &&
+                               f.cmdCancelText.Enabled();
+            c.cancel();
+        });
+        forms::DoEvents();
+        EXPECT_TRUE(busyWhileRunning);
+        ASSERT_EQ(prompter_.boxes.size(), 1u);
+        EXPECT_EQ(prompter_.boxes[0].text, "Encoding has been aborted by user");
+        EXPECT_FALSE(base::fileExists(path("big.exe")));
+        EXPECT_EQ(read("big.bin"), big);
+        EXPECT_EQ(f.txtTarget.Text(), path("big.bin"));
+        EXPECT_TRUE(f.cmdCrypto.Enabled()) << "idle again";
+        EXPECT_FALSE(f.cmdCancelFile.Enabled());
+    }
 }
 
 TEST_F(EncodeWindowTest, ReplacingAnotherFileIsAskedAndNoWritesNothing) {
