@@ -131,6 +131,12 @@ void FormWindow::syncControl(Control& c, gui::HWnd h) {
 
 void FormWindow::formShownChanged() { sync(); }
 
+FormWindow* findFormWindow(const Form& form) {
+    for (Control* c : form.Controls())
+        if (auto* w = dynamic_cast<FormWindow*>(c)) return w;
+    return nullptr;
+}
+
 void FormWindow::formUnloading() { destroyWindows(); }
 
 void FormWindow::destroyWindows() {

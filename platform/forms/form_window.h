@@ -51,4 +51,7 @@ private:
     std::map<Control*, gui::HWnd> controls_;
 };
 
+// The form's FormWindow, or nullptr when it holds none.
+FormWindow* findFormWindow(const Form& form);
+
 }  // namespace qv::forms

@@ -113,6 +113,8 @@ int64_t timerDue(TimerId id) {
     return it->second.due;
 }
 
+void stopAllTimers() { state().timers.clear(); }
+
 void post(std::function<void()> work) { state().posted.push_back(std::move(work)); }
 
 void releaseLater(std::function<void()> work) {

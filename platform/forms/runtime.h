@@ -38,6 +38,8 @@ TimerId startTimer(int intervalMs, std::function<void()> onFire);
 void stopTimer(TimerId id);
 // The tick at which a running timer fires next; -1 when it never does.
 int64_t timerDue(TimerId id);
+// Stops every timer there is (as a program ends).
+void stopAllTimers();
 
 // Work run by the loop's next pass, in the order posted.
 void post(std::function<void()> work);

@@ -56,11 +56,17 @@ protected:
         forms::setPrompter(nullptr);
     }
 
-    // A fresh main window, loaded from its design (options not read).
+    // A fresh main window, loaded as on a first start: its load finds no options file, so the
+    // controls keep their designer values (the options file, if any, is back in place after).
     void reload() {
         form_.reset();
+        const std::filesystem::path config = configFile(), aside = config.string() + ".aside";
+        std::error_code ec;
+        std::filesystem::rename(config, aside, ec);
         form_ = std::make_unique<frmMain>();
         forms::Load(*form_);
+        if (!ec) std::filesystem::rename(aside, config);
+        prompter_.boxes.clear();
     }
     std::string configFile() const { return (root_ / "program" / "Conf" / "config.ini").string(); }
     // Writes the entries as an INI file, sections in first-seen order.
