@@ -272,8 +272,8 @@ Control* Form::controlAt(int x, int y) const {
     bool bestWindowed = false;
     for (Control* c : controls_) {
         if (!c->shownOnForm() || !c->containsFormPoint(tx, ty)) continue;
-        // Line and Timer take no mouse input.
-        if (c->kind() == "Line" || c->kind() == "Timer") continue;
+        // Line, Shape and Timer take no mouse input: it goes to what lies beneath.
+        if (c->kind() == "Line" || c->kind() == "Shape" || c->kind() == "Timer") continue;
         int depth = depthOf(c);
         bool w = c->windowed();
         // Deeper wins; at the same depth windowed controls lie above windowless ones, and the

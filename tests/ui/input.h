@@ -6,6 +6,7 @@
 #include <string>
 
 #include "controls/sys_tray.h"
+#include "platform/forms/common/list_view.h"
 #include "platform/forms/common/xtab.h"
 #include "platform/forms/control.h"
 #include "platform/forms/form.h"
@@ -29,6 +30,15 @@ inline void showPageOf(forms::Control& c) {
 inline void click(forms::Control& c, int button = forms::kLeftButton) {
     showPageOf(c);
     c.Parent().clickControl(c, button);
+}
+
+// A click on a list item, on the page the list sits on.
+inline void clickItem(forms::ListView& list, int index, int button = forms::kLeftButton) {
+    showPageOf(list);
+    const int x = forms::twipsToPixels(list.formLeft()) + 30;
+    const int y = forms::twipsToPixels(list.formTop()) + forms::ListView::kHeaderPixels + 2 +
+                  (index - list.TopIndex()) * forms::ListView::kRowPixels + forms::ListView::kRowPixels / 2;
+    list.Parent().injectClick(x, y, button);
 }
 
 // The pointer at a point of the screen (pixels): the window system's cursor moves there and

@@ -1,0 +1,27 @@
+#pragma once
+// Companions of the main window that open nothing and note what they were asked for, in order.
+#include <string>
+#include <vector>
+
+#include "ui/main/companions.h"
+
+namespace qv::ui::testing {
+
+class RecordingCompanions final : public MainCompanions {
+public:
+    RecordingCompanions() { setCompanions(this); }
+    ~RecordingCompanions() override { setCompanions(nullptr); }
+
+    std::vector<std::string> asked;
+
+    void showOpenPorts() override { asked.push_back("frmport"); }
+    void showRuleList() override { asked.push_back("frmApplications"); }
+    void showFilterEditor() override { asked.push_back("frmfilter"); }
+    void showGraph() override { asked.push_back("frmGraph"); }
+    void showHelp() override { asked.push_back("frmHelp"); }
+    void showAbout() override { asked.push_back("frmAbout"); }
+    void showConnectionCheck() override { asked.push_back("MainForm"); }
+    void unloadTester() override { asked.push_back("unload frmCon"); }
+};
+
+}  // namespace qv::ui::testing
