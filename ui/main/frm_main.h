@@ -116,6 +116,12 @@ public:
     // The shared state as the engine reads and writes it.
     engine::MainWindow& engineView();
 
+    // The heading: its band first, so what sits on it is drawn above it.
+    forms::Shape Shape1{*this, "Shape1"};
+    forms::Image Image1{*this, "Image1"};
+    forms::Label Label1{*this, "Label1"};
+    forms::Label Label2{*this, "Label2"};
+
     // Options.
     forms::CheckBox Check1{*this, "Check1"};
     forms::CheckBox Check2{*this, "Check2"};
@@ -241,20 +247,17 @@ public:
     forms::Menu lnx{*this, "lnx"};
     forms::Menu mnuFirewallTerminate{*this, "mnuFirewallTerminate"};
 
-    // Controls no step of the program uses.
+    // Captions beside the controls, and controls no step of the program uses.
     forms::Winsock Winsock1{*this, "Winsock1"};
     forms::CommandButton Command1{*this, "Command1"};
     forms::CommandButton Command2{*this, "Command2"};
     forms::CommandButton cmdViewLog{*this, "cmdViewLog"};
     forms::PictureBox Picture1{*this, "Picture1"};
     forms::PictureBox Picture4{*this, "Picture4"};
-    forms::Image Image1{*this, "Image1"};
     forms::Image Image2{*this, "Image2"};
     forms::Line Line1{*this, "Line1"};
     forms::ListBox List1{*this, "List1"};
     forms::TextBox Text1{*this, "Text1"};
-    forms::Label Label1{*this, "Label1"};
-    forms::Label Label2{*this, "Label2"};
     forms::Label Label3{*this, "Label3"};
     forms::Label Label4{*this, "Label4"};
     forms::Label Label5{*this, "Label5"};
@@ -263,7 +266,6 @@ public:
     forms::Label Label8{*this, "Label8"};
     forms::Label Label9{*this, "Label9"};
     forms::Label Label10{*this, "Label10"};
-    forms::Shape Shape1{*this, "Shape1"};
 
     // The window handles of the form and its controls.
     forms::FormWindow window{*this};

@@ -19,11 +19,11 @@ public:
     void Form_Load() override;
     void Form_Resize() override {}
 
+    forms::Image Image1{*this, "Image1"};  // the face, beneath the rest
     forms::Label Label1{*this, "Label1"};  // the percentage
     forms::ProgressBar pB{*this, "pB"};
     forms::Timer Timer1{*this, "Timer1"};
     forms::PictureBox PicHiddenData{*this, "PicHiddenData"};
-    forms::Image Image1{*this, "Image1"};  // the face
     forms::Label Label2{*this, "Label2"};  // the product's name
     forms::Label Label3{*this, "Label3"};  // its subtitle
 

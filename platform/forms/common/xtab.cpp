@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "platform/base/basic_error.h"
 #include "platform/base/text.h"
+#include "platform/forms/form.h"
 #include "platform/gfx/font.h"
 
 namespace qv::forms {
@@ -53,6 +55,10 @@ void XTab::CurrTab(int i) {
     const int last = currTab_;
     currTab_ = i;
     changed();
+    // What sits on the pages left and entered was hidden or shown (our own controls repaint,
+    // the controls' windows follow).
+    std::vector<Control*> controls = Parent().Controls();
+    for (Control* c : controls) c->formShownChanged();
     TabSwitch(last);
 }
 

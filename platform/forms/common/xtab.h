@@ -28,7 +28,8 @@ public:
     void TabCaption(int i, const std::string& caption);
     bool TabEnabled(int i) const;
     void TabEnabled(int i, bool e);
-    // The current tab. Setting another one raises TabSwitch with the tab left.
+    // The current tab. Setting another one tells every control of the form that what is shown
+    // changed, then raises TabSwitch with the tab left.
     int CurrTab() const { return currTab_; }
     void CurrTab(int i);
 

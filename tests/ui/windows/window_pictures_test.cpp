@@ -4,7 +4,7 @@
 
 #include "platform/present/headless_presenter.h"
 #include "platform/present/render.h"
-#include "tests/ui/windows/picture_check.h"
+#include "tests/ui/picture_check.h"
 #include "tests/ui/windows/windows_fixture.h"
 #include "ui/windows/frm_alert.h"
 #include "ui/windows/frm_block_all.h"
@@ -22,7 +22,7 @@ TEST_F(WindowPictures, ConnectionAlertAsTheEngineFillsIt) {
     ASSERT_EQ(loaded<frmAlert>().size(), 1u);
     frmAlert& alert = *loaded<frmAlert>()[0];
     alert.Combo.Text("Trust");
-    expectMatchesPicture(present::renderForm(alert), "frmAlert");
+    expectMatchesPicture(present::renderForm(alert), "windows", "frmAlert");
 }
 
 TEST_F(WindowPictures, BlockAllNotice) {
@@ -31,7 +31,7 @@ TEST_F(WindowPictures, BlockAllNotice) {
     // The headless presenter writes it as any window, by its name.
     present::HeadlessPresenter presenter(root_.string());
     EXPECT_EQ(presenter.snapshot(notice), root_.string() + "/frmBlockAll.png");
-    expectMatchesPicture(present::renderForm(notice), "frmBlockAll");
+    expectMatchesPicture(present::renderForm(notice), "windows", "frmBlockAll");
 }
 
 }  // namespace

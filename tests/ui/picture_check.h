@@ -1,10 +1,10 @@
 #pragma once
-// Compares a rendered window with a reference PNG under fixtures/windows by tolerance: a channel
+// Compares a rendered window with a reference PNG under fixtures/<folder> by tolerance: a channel
 // may be off by 64 (antialiased text) and at most 0.1 % of the pixels by more, so a control that
 // goes missing, moves or changes colour fails while small rendering differences do not.
 //
 // To write the references again after a deliberate change of the look, run the tests with
-// QV_UPDATE_REFERENCES=1 and look at the pictures in tests/fixtures/windows before committing
+// QV_UPDATE_REFERENCES=1 and look at the pictures in tests/fixtures/<folder> before committing
 // them. A failing comparison leaves NAME.actual.png and NAME.diff.png in the working folder.
 #include <gtest/gtest.h>
 
@@ -16,8 +16,8 @@
 
 namespace qv::ui::testing {
 
-inline void expectMatchesPicture(const gfx::Canvas& actual, const std::string& name) {
-    const std::string path = std::string(QV_FIXTURES) + "/windows/" + name + ".png";
+inline void expectMatchesPicture(const gfx::Canvas& actual, const std::string& folder, const std::string& name) {
+    const std::string path = std::string(QV_FIXTURES) + "/" + folder + "/" + name + ".png";
     if (std::getenv("QV_UPDATE_REFERENCES") != nullptr) {
         ASSERT_TRUE(gfx::writePng(actual, path));
         GTEST_SKIP() << "reference written to " << path;
