@@ -79,6 +79,13 @@ int run(const Options& o) {
         return 2;
     }
 
+    std::string error;
+    std::unique_ptr<qv::host::Host> machine = makeHost(o, error);
+    if (!machine) {
+        say(error);
+        return 2;
+    }
+
     // Before anything in the folder is read or written.
     qv::base::FolderLock lock(folder);
     if (lock.state() == qv::base::FolderLock::State::HeldByAnother) return ActivatePrevInstance(folder);
@@ -87,13 +94,6 @@ int run(const Options& o) {
         return 1;
     }
     qv::base::setProgramFolder(folder);
-
-    std::string error;
-    std::unique_ptr<qv::host::Host> machine = makeHost(o, error);
-    if (!machine) {
-        say(error);
-        return 2;
-    }
     qv::host::setCurrentHost(machine.get());
 
     qv::base::ActivationListener listener(folder);

@@ -99,7 +99,8 @@ bool sendActivationRequest(std::string_view programFolder, int timeoutMs) {
 ActivationListener::ActivationListener(std::string_view programFolder) : path_(activationSocketPath(programFolder)) {
     sockaddr_un addr{};
     if (!fillAddress(path_, addr)) {
-        error_ = "no private runtime folder for the activation socket";
+        error_ = path_.empty() ? "no private runtime folder for the activation socket"
+                               : "the activation socket's path is too long: " + path_;
         path_.clear();
         return;
     }
