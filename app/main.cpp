@@ -106,9 +106,9 @@ int run(const Options& o) {
     qv::ui::ProgramWindows windows;
     qv::ui::setCompanions(&windows);
 
+    qv::forms::Default<qv::ui::splash>().Show();
     say(display ? "windows cannot be shown on the display yet; running without them until ended."
                 : "no display found (DISPLAY is not set); running without windows until ended.");
-    qv::forms::Default<qv::ui::splash>().Show();
     qv::forms::Run();
 
     qv::ui::setCompanions(nullptr);
