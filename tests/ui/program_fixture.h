@@ -12,22 +12,13 @@
 #include <vector>
 
 #include "cipher/crypt_file.h"
-#include "controls/balloon.h"
-#include "engine/alert_markers.h"
-#include "engine/connection_table.h"
-#include "engine/poll_pass.h"
-#include "engine/process_control.h"
-#include "engine/version_reader.h"
 #include "platform/base/clock.h"
 #include "platform/base/files.h"
 #include "platform/base/program_folder.h"
-#include "platform/forms/form.h"
-#include "platform/forms/instances.h"
-#include "platform/forms/msgbox.h"
-#include "platform/forms/runtime.h"
 #include "platform/gui/sound.h"
 #include "platform/gui/window_system.h"
 #include "tests/platform/host/sim_machine.h"
+#include "tests/ui/fresh_run.h"
 #include "tests/ui/scratch_folders.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/program_end.h"
@@ -45,25 +36,15 @@ protected:
     const std::filesystem::path program_ = root_ / "program";
 
     ProgramTest() {
-        forms::setDesignFolder(QV_SOURCE_DIR "/assets/Forms");
-        forms::setPrompter(&prompter_);
-        controls::ResetBalloon();
-        engine::pollState() = engine::PollState{};
-        engine::AskedApps().clear();
-        engine::PendingAlerts().clear();
-        engine::Connections().clear();
-        engine::SuspendedProcesses().clear();
-        engine::ClearVersionCache();
+        startAfresh(prompter_);
         ResetProgramEnd();
         sim.setOwnProcess(2, 1);
         layOut();
     }
     ~ProgramTest() override {
-        forms::resetForms();
-        forms::resetRuntime();
+        endForms();
         ResetProgramEnd();
-        controls::ResetBalloon();
-        forms::setPrompter(nullptr);
+        leaveAsFound();
     }
 
     // What a new user's program folder holds.

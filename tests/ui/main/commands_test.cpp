@@ -34,12 +34,13 @@ protected:
         startProgram();
         forms::advance(300);
     }
-    // alpha (300) and beta (400), with a connection each, in that order.
-    void twoApplications() {
+    // alpha and beta (400), with a connection each, in that order.
+    void twoApplications(std::uint32_t alphaPid = 300) {
         sim.removeProcess(300);
+        sim.removeProcess(alphaPid);
         sim.removeProcess(400);
-        addApp(300, kAlpha);
-        connect(300, 1050, 9, 443);
+        addApp(alphaPid, kAlpha);
+        connect(alphaPid, 1050, 9, 443);
         addApp(400, kBeta);
         connect(400, 1060, 7, 80);
     }
@@ -252,12 +253,7 @@ TEST_F(Commands, TerminateSparesAProcessThatIsNoLongerTheOneClicked) {
     PopupAnswers popups;
     clickItem(f.lvFirewall, 1, forms::kRightButton);
     // alpha restarted under another process id, and a pass saw it: the item still shows alpha.
-    sim.removeProcess(300);
-    sim.removeProcess(400);
-    addApp(310, kAlpha);
-    connect(310, 1050, 9, 443);
-    addApp(400, kBeta);
-    connect(400, 1060, 7, 80);
+    twoApplications(310);
     engine::PollConnections(true);
     ASSERT_EQ(f.lvFirewall.ListItems()(1).SubItems(2), kAlpha);
     f.mnuFirewallTerminate.choose();

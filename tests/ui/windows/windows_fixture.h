@@ -10,28 +10,22 @@
 
 #include <unistd.h>
 
-#include "controls/balloon.h"
-#include "engine/alert_markers.h"
 #include "engine/alert_windows.h"
 #include "engine/cini.h"
-#include "engine/connection_table.h"
 #include "engine/main_window.h"
 #include "engine/poll_pass.h"
 #include "engine/stores.h"
 #include "engine/ui_hooks.h"
-#include "engine/version_reader.h"
 #include "platform/base/clock.h"
 #include "platform/base/files.h"
 #include "platform/base/program_folder.h"
 #include "platform/forms/form.h"
-#include "platform/forms/instances.h"
-#include "platform/forms/msgbox.h"
-#include "platform/forms/runtime.h"
 #include "platform/gui/sound.h"
 #include "platform/gui/window_system.h"
 #include "platform/host/sim/sim_host.h"
 #include "tests/platform/host/sim_machine.h"
 #include "platform/settings/config_folder.h"
+#include "tests/ui/fresh_run.h"
 #include "tests/ui/scratch_folders.h"
 #include "ui/main/frm_main.h"
 #include "ui/windows/alert_window_set.h"
@@ -45,17 +39,9 @@ protected:
     const std::filesystem::path root_ = folders_.root();
 
     WindowsTest() {
-        forms::setDesignFolder(QV_SOURCE_DIR "/assets/Forms");
-        forms::setPrompter(&prompter_);
-        controls::ResetBalloon();
-
+        startAfresh(prompter_);
         engine::RuleStore().Path(engine::RuleStorePath());
         engine::GuardStore().Path(engine::GuardStorePath());
-        engine::pollState() = engine::PollState{};
-        engine::AskedApps().clear();
-        engine::PendingAlerts().clear();
-        engine::Connections().clear();
-        engine::ClearVersionCache();
         engine::setDoEventsHandler([] { forms::DoEvents(); });
         sim.setOwnProcess(2, 1);
 
@@ -64,13 +50,11 @@ protected:
         useMain_.emplace(main_->engineView());
     }
     ~WindowsTest() override {
-        forms::resetForms();
-        forms::resetRuntime();
+        endForms();
         useMain_.reset();
         main_.reset();
         engine::setDoEventsHandler({});
-        controls::ResetBalloon();
-        forms::setPrompter(nullptr);
+        leaveAsFound();
     }
 
     static std::string readStore(engine::cINI& store, const std::string& section, const std::string& key) {
