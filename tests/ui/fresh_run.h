@@ -12,8 +12,24 @@
 #include "platform/forms/instances.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/runtime.h"
+#include "platform/base/clock.h"
+#include "platform/gui/sound.h"
+#include "platform/gui/window_system.h"
 
 namespace qv::ui::testing {
+
+// What a window test runs on: a fake clock at 3:04:05 PM on 12/10/2026, a window system of its
+// own, sounds that are only recorded, and message boxes answered by a script.
+class WindowTestServices {
+protected:
+    base::FakeClock clock_{base::DateTime{2026, 12, 10, 15, 4, 5, 0}};
+    base::ScopedClock useClock_{clock_};
+    gui::WindowSystem ws_;
+    gui::ScopedWindowSystem useWindows_{ws_};
+    gui::RecordingSoundPlayer sounds_;
+    gui::ScopedSoundPlayer useSounds_{sounds_};
+    forms::ScriptedPrompter prompter_;
+};
 
 inline void startAfresh(forms::Prompter& prompter) {
     forms::setDesignFolder(QV_SOURCE_DIR "/assets/Forms");

@@ -12,11 +12,8 @@
 #include <vector>
 
 #include "cipher/crypt_file.h"
-#include "platform/base/clock.h"
 #include "platform/base/files.h"
 #include "platform/base/program_folder.h"
-#include "platform/gui/sound.h"
-#include "platform/gui/window_system.h"
 #include "tests/platform/host/sim_machine.h"
 #include "tests/ui/fresh_run.h"
 #include "tests/ui/scratch_folders.h"
@@ -28,7 +25,7 @@
 
 namespace qv::ui::testing {
 
-class ProgramTest : public ::testing::Test, protected host::test::SimMachine {
+class ProgramTest : public ::testing::Test, protected WindowTestServices, protected host::test::SimMachine {
 protected:
     // First, so that the folders are in place before everything else and go last.
     ScratchFolders folders_{"qv_program_"};
@@ -78,13 +75,6 @@ protected:
         return out;
     }
 
-    base::FakeClock clock_{base::DateTime{2026, 12, 10, 15, 4, 5, 0}};
-    base::ScopedClock useClock_{clock_};
-    gui::WindowSystem ws_;
-    gui::ScopedWindowSystem useWindows_{ws_};
-    gui::RecordingSoundPlayer sounds_;
-    gui::ScopedSoundPlayer useSounds_{sounds_};
-    forms::ScriptedPrompter prompter_;
     ProgramHooks hooks_;
 };
 

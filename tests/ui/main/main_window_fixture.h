@@ -18,6 +18,7 @@
 #include "platform/forms/runtime.h"
 #include "platform/gui/window_system.h"
 #include "platform/settings/config_folder.h"
+#include "tests/ui/fresh_run.h"
 #include "tests/ui/scratch_folders.h"
 #include "ui/main/frm_main.h"
 
@@ -39,7 +40,7 @@ inline std::vector<Entry> fullConfig() {
             {"Filter", "Local_port", "1"}};
 }
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test, protected WindowTestServices {
 protected:
     // First, so that the folders are in place before everything else and go last.
     ScratchFolders folders_{"qv_ui_main_"};
@@ -92,11 +93,6 @@ protected:
         return out;
     }
 
-    base::FakeClock clock_;
-    base::ScopedClock useClock_{clock_};
-    gui::WindowSystem ws_;
-    gui::ScopedWindowSystem useWindows_{ws_};
-    forms::ScriptedPrompter prompter_;
     std::unique_ptr<frmMain> form_;
 };
 

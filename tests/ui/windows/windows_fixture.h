@@ -16,12 +16,9 @@
 #include "engine/poll_pass.h"
 #include "engine/stores.h"
 #include "engine/ui_hooks.h"
-#include "platform/base/clock.h"
 #include "platform/base/files.h"
 #include "platform/base/program_folder.h"
 #include "platform/forms/form.h"
-#include "platform/gui/sound.h"
-#include "platform/gui/window_system.h"
 #include "platform/host/sim/sim_host.h"
 #include "tests/platform/host/sim_machine.h"
 #include "platform/settings/config_folder.h"
@@ -32,7 +29,7 @@
 
 namespace qv::ui::testing {
 
-class WindowsTest : public ::testing::Test, protected host::test::SimMachine {
+class WindowsTest : public ::testing::Test, protected WindowTestServices, protected host::test::SimMachine {
 protected:
     // First, so that the folders are in place before everything else and go last.
     ScratchFolders folders_{"qv_ui_windows_"};
@@ -91,13 +88,6 @@ protected:
         return lines;
     }
 
-    base::FakeClock clock_{base::DateTime{2026, 12, 10, 15, 4, 5, 0}};
-    base::ScopedClock useClock_{clock_};
-    gui::WindowSystem ws_;
-    gui::ScopedWindowSystem useWindows_{ws_};
-    gui::RecordingSoundPlayer sounds_;
-    gui::ScopedSoundPlayer useSounds_{sounds_};
-    forms::ScriptedPrompter prompter_;
     std::unique_ptr<frmMain> main_ = std::make_unique<frmMain>();
     std::optional<engine::ScopedMainWindow> useMain_;
     AlertWindowSet alertWindows_{*main_};
