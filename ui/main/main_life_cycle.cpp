@@ -19,6 +19,7 @@
 #include "ui/main/companions.h"
 #include "ui/main/engine_view.h"
 #include "ui/main/frm_main.h"
+#include "ui/main/option_value.h"
 #include "ui/main/program_end.h"
 #include "ui/main/run_state.h"
 #include "ui/main/store_files.h"
@@ -48,14 +49,6 @@ const Tip kTips[] = {
 
 // The port-log kinds of Conf\filter.ini, section "Log".
 const char* const kLogKeys[] = {"Listening", "Connected", "Blocked", "ICMP"};
-
-// A check box value read from a file: a whole number a box takes, else nothing (an entry that
-// is missing reads "Empty...", which is no number).
-std::optional<int> boxValue(const std::string& text) {
-    std::optional<double> n = base::parseNumber(text);
-    if (!n || *n != static_cast<int>(*n) || *n < 0 || *n > 2) return std::nullopt;
-    return static_cast<int>(*n);
-}
 
 constexpr std::size_t kShapeBytes = regionBytes(1);
 
@@ -92,8 +85,9 @@ void frmMain::Form_Load() {
     logstat();
     Logging = true;
     for (int i = 0; i < 4; ++i) {
-        // A kind without a number in the file keeps its designer value.
-        if (auto v = boxValue(engine::ReadConf("Log", kLogKeys[i], "filter.ini"))) chkLog(i).Value(*v);
+        // A kind without a number in the file (a missing entry reads "Empty...") keeps its
+        // designer value.
+        if (auto v = wholeNumberIn(engine::ReadConf("Log", kLogKeys[i], "filter.ini"), 0, 2)) chkLog(i).Value(*v);
     }
     const bool blockAll = Check2.Value() == 1;
     Img_true_b.Visible(blockAll);

@@ -45,6 +45,10 @@ protected:
 };
 
 TEST_F(LifeCycle, StartsInTheTrayWithTheStoresOpenedBeforeAnyTimerRuns) {
+    // The port-log kinds of the filter file: a number is taken, anything else leaves the box.
+    const std::string filter = base::programFolder() + "\\Conf\\filter.ini";
+    ASSERT_TRUE(base::writeFileAtomic(filter, "[Log]\r\nListening=1\r\nConnected=yes\r\nICMP=2\r\n"));
+    cipher::CryptFile(filter, filter, kDataFileKey, "");
     struct Step {
         const char* what;
         int64_t ms;  // since the step before
@@ -78,6 +82,10 @@ TEST_F(LifeCycle, StartsInTheTrayWithTheStoresOpenedBeforeAnyTimerRuns) {
              EXPECT_EQ(rule("RULES", "C:\\a.exe"), "2");
              EXPECT_EQ(main().Slider3.Value(), 2);  // the shipped options
              EXPECT_EQ(main().ucSlider5.Value(), 10);
+             EXPECT_EQ(main().chkLog(0).Value(), 1);
+             EXPECT_EQ(main().chkLog(1).Value(), 0);
+             EXPECT_EQ(main().chkLog(2).Value(), 0);
+             EXPECT_EQ(main().chkLog(3).Value(), 2);
              EXPECT_TRUE(main().Logging);
              EXPECT_TRUE(main().Timer1.running());
              EXPECT_FALSE(main().Timer10.running());
