@@ -32,14 +32,6 @@ EndState& state() {
 // A pass or a cipher call that a message pump of theirs left to let this request in.
 bool halfDone() { return engine::pollState().running || cipher::ULTRA.Running; }
 
-// The cipher lets no window message run while the end seals the stores.
-class SilentPump final : public cipher::ProgressPump {
-public:
-    void showProgress(float) override {}
-    void pumpMessages() override {}
-    void setBusyPointer(bool) override {}
-};
-
 void stopEveryTimer() {
     for (forms::Form* f : forms::LoadedForms())
         for (forms::Control* c : f->Controls())
@@ -66,9 +58,9 @@ void runEnd() {
     dropInput();
     engine::ResumeSuspendedProcesses();
     {
-        SilentPump silent;
+        // The cipher's silent pump: no window message runs while the stores are sealed.
         cipher::ProgressPump& previous = cipher::CurrentProgressPump();
-        cipher::SetProgressPump(&silent);
+        cipher::SetProgressPump(nullptr);
         SealStores();
         cipher::SetProgressPump(&previous);
     }
