@@ -75,9 +75,10 @@ void cSysTray::UserControl_Resize() {
     if (Height() != kSide) Height(kSide);
 }
 
+// The face shows only while the host is designed; at run time the control draws nothing on it.
 void cSysTray::UserControl_Paint() {
     Cls();
-    hDC().drawPicture(0, 0, facePicture_.get());
+    if (!Ambient().UserMode) hDC().drawPicture(0, 0, facePicture_.get());
 }
 
 void cSysTray::UserControl_Terminate() {

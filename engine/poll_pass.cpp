@@ -142,7 +142,7 @@ void fullPass() {
         int level = mainWindow().Slider3();
         if (level == 2 || level == 3) DangerousPortCheck(fresh, index);
     });
-    if (s.rerun) return;
+    if (s.rerun || s.ended) return;
     FillAppPaths(fresh);
     Connections() = std::move(fresh);
 
@@ -156,7 +156,7 @@ void fullPass() {
         bool goOn = decide(i, r, s.counts, updater, rules);
         if (!goOn) break;
         DoEvents();
-        if (s.rerun) return;
+        if (s.rerun || s.ended) return;
     }
 
     showTrayStatus(s.counts, s.previous);
@@ -183,6 +183,7 @@ bool TcpTableChanged(bool force) {
 
 void PollConnections(bool force) {
     PollState& s = pollState();
+    if (s.ended) return;
     if (!TcpTableChanged(false) && !force) return;
     if (s.running) {
         s.rerun = true;
@@ -193,8 +194,11 @@ void PollConnections(bool force) {
     do {
         s.rerun = false;
         fullPass();
-    } while (s.rerun);
+    } while (s.rerun && !s.ended);
 }
+
+void EndPasses() { pollState().ended = true; }
+bool PassesEnded() { return pollState().ended; }
 
 void KillConnection(int index, std::string_view appPath) { KillConnection(Connections(), index, appPath); }
 

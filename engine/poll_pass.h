@@ -30,6 +30,7 @@ struct PollState {
     int lastRowCount = 0;     // row count seen by the last change test; 0 at start
     bool running = false;
     bool rerun = false;
+    bool ended = false;       // the program is ending: no pass runs any more
 };
 PollState& pollState();
 
@@ -40,6 +41,11 @@ bool TcpTableChanged(bool force);
 // One pass. Timer passes give force false; windows that changed a rule, and the tray icon, give
 // true.
 void PollConnections(bool force);
+
+// The program's end has begun: every later pass (poll or filter) returns at once, and a pass that
+// is running stops at its next message pump.
+void EndPasses();
+bool PassesEnded();
 
 // Closes the connection of record index, when that record belongs to appPath, and writes a
 // "Blocked" traffic line for it. A connection that cannot be closed stays as it is.

@@ -36,12 +36,34 @@ int32_t ListProcessThreads(std::vector<host::ThreadEntry>& list, int32_t /*proce
 void SuspendThreadById(int32_t threadId) { host::currentHost().suspendThread(static_cast<uint32_t>(threadId)); }
 void ResumeThreadById(int32_t threadId) { host::currentHost().resumeThread(static_cast<uint32_t>(threadId)); }
 
-void SuspendProcess(int32_t processId) { forEachThreadOf(processId, SuspendThreadById); }
-void ResumeProcess(int32_t processId) { forEachThreadOf(processId, ResumeThreadById); }
+void SuspendProcess(int32_t processId) {
+    if (!mayControl(processId)) return;
+    forEachThreadOf(processId, SuspendThreadById);
+    ++SuspendedProcesses()[processId];
+}
+
+void ResumeProcess(int32_t processId) {
+    forEachThreadOf(processId, ResumeThreadById);
+    auto& held = SuspendedProcesses();
+    auto it = held.find(processId);
+    if (it != held.end() && --it->second <= 0) held.erase(it);
+}
 
 void KillProcess(int32_t processId) {
     if (!mayControl(processId)) return;
     host::currentHost().terminateProcess(static_cast<uint32_t>(processId), 0);
+    SuspendedProcesses().erase(processId);
+}
+
+std::map<int32_t, int>& SuspendedProcesses() {
+    static std::map<int32_t, int> held;
+    return held;
+}
+
+void ResumeSuspendedProcesses() {
+    const std::map<int32_t, int> held = SuspendedProcesses();
+    for (const auto& [processId, times] : held)
+        for (int i = 0; i < times; ++i) ResumeProcess(processId);
 }
 
 const std::vector<host::ThreadEntry>& ThreadList() { return threadList(); }

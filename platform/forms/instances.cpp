@@ -127,10 +127,6 @@ void End() {
         releaseLater(dropAll);
 }
 
-void Run() {
-    runUntil([] { return ended() || LoadedForms().empty(); });
-}
-
 bool ended() { return registry().ended; }
 
 void resetForms() {

@@ -58,8 +58,6 @@ std::vector<Form*> LoadedForms();
 // Ends the program's forms at once: no QueryUnload, Unload or Terminate runs; timers stop.
 void End();
 bool ended();
-// The program's loop: runs until End or until no form is loaded.
-void Run();
 // Releases every instance and clears the ended state (between tests).
 void resetForms();
 

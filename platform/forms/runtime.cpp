@@ -123,6 +123,14 @@ void stopTimer(TimerId id) {
     if (ours(ws)) ws.killTimer(s.window, static_cast<std::uintptr_t>(id));
 }
 
+void stopAllTimers() {
+    State& s = state();
+    gui::WindowSystem& ws = gui::windows();
+    if (ours(ws))
+        for (const auto& [id, onFire] : s.timers) ws.killTimer(s.window, static_cast<std::uintptr_t>(id));
+    s.timers.clear();
+}
+
 void post(std::function<void()> work) {
     State& s = state();
     const gui::HWnd h = runtimeWindow();

@@ -25,6 +25,8 @@ int handlerDepth();
 using TimerId = int;
 TimerId startTimer(int intervalMs, std::function<void()> onFire);
 void stopTimer(TimerId id);
+// Stops every timer there is, those of controls inside our own controls too (as a program ends).
+void stopAllTimers();
 
 // Work run by the loop's next pass, in turn with the messages posted before and after it.
 void post(std::function<void()> work);

@@ -246,5 +246,19 @@ TEST_F(SysTrayTest, SizeStaysAt510Twips) {
     EXPECT_EQ(t->Height(), 510);
 }
 
+TEST_F(SysTrayTest, DrawsItsFaceOnlyWhileItsHostIsDesigned) {
+    forms::Load(form_);
+    form_.Show();
+    for (bool userMode : {true, false}) {
+        SCOPED_TRACE(userMode ? "run time" : "design time");
+        auto t = make(userMode);
+        t->site();
+        t->Visible(true);
+        t->TrayIcon(iconPicture());
+        t->paint();
+        EXPECT_EQ(t->surface().pixel(10, 10) == gfx::rgb(0, 128, 0), !userMode);
+    }
+}
+
 }  // namespace
 }  // namespace qv::controls

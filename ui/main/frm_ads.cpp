@@ -1,12 +1,15 @@
 #include "ui/main/frm_ads.h"
 
 #include "platform/forms/instances.h"
+#include "ui/main/frm_main.h"
+#include "ui/main/program_end.h"
 
 namespace qv::ui {
 
 frmAds::frmAds() : Form("frmAds", "frmAds") {
     WebBrowser1.NavigateComplete2 = [this](const std::string& url) { WebBrowser1_NavigateComplete2(url); };
     Timer1.Tick = [this] { Timer1_Timer(); };
+    if (frmMain* main = runningMain()) mainTimer13 = &main->Timer13;
 }
 
 void frmAds::Form_Load() {

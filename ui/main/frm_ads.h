@@ -21,7 +21,8 @@ public:
     void WebBrowser1_NavigateComplete2(const std::string& url);
     void Timer1_Timer();
 
-    // The main window's Timer13, which the banner's time lengthens; none until pointed at it.
+    // The main window's Timer13, which the banner's time lengthens: the running main window's,
+    // or none.
     forms::Timer* mainTimer13 = nullptr;
 
     forms::WebBrowser WebBrowser1{*this, "WebBrowser1"};

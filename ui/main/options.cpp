@@ -13,6 +13,7 @@
 #include "platform/settings/registry.h"
 #include "ui/main/application_title.h"
 #include "ui/main/frm_main.h"
+#include "ui/main/option_value.h"
 
 namespace qv::ui {
 
@@ -42,13 +43,6 @@ const BoxRow kBoxRows[] = {
     {"Filter", "Remote_port", [](frmMain& f) -> forms::CheckBox& { return f.chkAct(1); }},
     {"Filter", "Local_port", [](frmMain& f) -> forms::CheckBox& { return f.chkAct(2); }},
 };
-
-// The whole text as a whole number in lo..hi, or nothing (a missing key, a word, a fraction).
-std::optional<std::int32_t> wholeNumberIn(const std::string& text, std::int32_t lo, std::int32_t hi) {
-    std::optional<double> n = base::parseNumber(text);
-    if (!n || *n != std::floor(*n) || *n < lo || *n > hi) return std::nullopt;
-    return static_cast<std::int32_t>(*n);
-}
 
 }  // namespace
 

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "platform/base/basic_error.h"
 #include "platform/base/text.h"
+#include "platform/forms/form.h"
 #include "platform/gfx/font.h"
 
 namespace qv::forms {
@@ -54,7 +56,17 @@ void XTab::CurrTab(int i) {
     currTab_ = i;
     changed();
     syncContents();  // the controls of the tab left hide, those of this one show
+    // Whatever lies on the pages, inside frames too, hears that it was hidden or shown (our own
+    // controls start or stop painting).
+    for (Control* c : std::vector<Control*>(Parent().Controls()))
+        if (liesWithin(*c)) c->formShownChanged();
     TabSwitch(last);
+}
+
+bool XTab::liesWithin(const Control& c) const {
+    for (const Control* k = c.Container(); k != nullptr; k = k->Container())
+        if (k == this) return true;
+    return false;
 }
 
 XTab::HeaderRect XTab::headerRect(int i) const {

@@ -28,7 +28,8 @@ public:
     void TabCaption(int i, const std::string& caption);
     bool TabEnabled(int i) const;
     void TabEnabled(int i, bool e);
-    // The current tab. Setting another one raises TabSwitch with the tab left.
+    // The current tab. Setting another one shows its controls, tells every control on the pages
+    // that what is shown changed, then raises TabSwitch with the tab left.
     int CurrTab() const { return currTab_; }
     void CurrTab(int i);
 
@@ -49,8 +50,11 @@ public:
     bool applyDesign(const std::string& key, const DesignValue& v) override;
 
     void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override;
+
 private:
     void check(int i) const;
+    // Whether the control lies on one of the pages, directly or inside a container there.
+    bool liesWithin(const Control& c) const;
     std::vector<std::string> captions_{"Tab 0"};
     std::vector<bool> enabled_{true};
     bool designTabs_ = false;

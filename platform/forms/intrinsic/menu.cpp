@@ -2,14 +2,13 @@
 
 #include "platform/base/text.h"
 #include "platform/forms/form.h"
+#include "platform/gui/window_system.h"
 
 namespace qv::forms {
 namespace {
 
 struct PopupState {
     PopupHandler handler;
-    int x = 0;
-    int y = 0;
 };
 
 PopupState& popupState() {
@@ -47,17 +46,12 @@ bool Menu::applyDesign(const std::string& key, const DesignValue& v) {
 }
 
 void setPopupHandler(PopupHandler h) { popupState().handler = std::move(h); }
-void setCursorPos(int x, int y) {
-    popupState().x = x;
-    popupState().y = y;
-}
-int cursorX() { return popupState().x; }
-int cursorY() { return popupState().y; }
 
 void Form::PopupMenu(Menu& menu) {
     auto h = popupState().handler;
     if (!h) return;
-    Menu* chosen = h(menu, popupState().x, popupState().y);
+    const gui::Point at = gui::windows().cursorPos();  // the popup opens at the pointer
+    Menu* chosen = h(menu, at.x, at.y);
     if (chosen != nullptr) chosen->choose();
 }
 

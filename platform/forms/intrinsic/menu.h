@@ -1,7 +1,7 @@
 #pragma once
 // Menu: an entry of a form's menu or of a popup menu. Entries under another name it in
-// ParentMenu. A popup opened with Form::PopupMenu asks the popup handler which entry the user
-// picks (the window system or a test answers) and runs that entry's Click.
+// ParentMenu. A popup opened with Form::PopupMenu at the pointer asks the popup handler which
+// entry the user picks (a person through the popup's window, or a test) and runs its Click.
 #include <functional>
 #include <vector>
 
@@ -36,12 +36,8 @@ private:
 };
 
 // Answers which entry of an open popup the user picks (nullptr: dismissed). Receives the menu
-// and the cursor position on the screen in pixels.
+// and the window system's pointer position on the screen in pixels, where the popup opens.
 using PopupHandler = std::function<Menu*(Menu& popup, int x, int y)>;
 void setPopupHandler(PopupHandler h);
-// The cursor position that popups open at (the window system or a test sets it).
-void setCursorPos(int x, int y);
-int cursorX();
-int cursorY();
 
 }  // namespace qv::forms

@@ -41,6 +41,15 @@ int menuEntryAt(const Menu& menu, int y) {
     return 0;
 }
 
+int menuEntryTop(const Menu& menu, int entry) {
+    int top = kBorder, n = 0;
+    for (const Menu* m : shownEntries(menu)) {
+        if (++n == entry) return top;
+        top += m->isSeparator() ? kSeparatorHeight : kItemHeight;
+    }
+    return top;
+}
+
 gfx::Canvas renderMenu(const Menu& menu, int highlighted) {
     const std::vector<Menu*> shown = shownEntries(menu);
     if (shown.empty()) return {};

@@ -16,5 +16,7 @@ std::vector<Menu*> shownEntries(const Menu& menu);
 // The entry (1-based among those that show) whose line holds the point y pixels from the top
 // of the popup; 0 for none.
 int menuEntryAt(const Menu& menu, int y);
+// The first pixel row of an entry's line, from the top of the popup.
+int menuEntryTop(const Menu& menu, int entry);
 
 }  // namespace qv::forms

@@ -19,6 +19,7 @@
 #include "platform/forms/intrinsic/shapes.h"
 #include "platform/forms/intrinsic/text_box.h"
 #include "platform/forms/intrinsic/timer.h"
+#include "platform/gui/window_system.h"
 
 namespace qv::forms {
 namespace {
@@ -248,9 +249,9 @@ TEST_F(Intrinsic, APopupMenuOpensAtTheCursorAndRunsTheChosenEnabledEntry) {
         opened.push_back(m.Name() + " at " + std::to_string(x) + "," + std::to_string(y));
         return pick;
     });
-    setCursorPos(640, 480);
+    gui::windows().mouseMoveTo({640, 480});
     f.PopupMenu(f.mnuKport);
-    setCursorPos(10, 20);
+    gui::windows().mouseMoveTo({10, 20});
     pick = &f.mnuRem;  // disabled: nothing runs
     f.PopupMenu(f.mnuKport);
     pick = nullptr;  // dismissed

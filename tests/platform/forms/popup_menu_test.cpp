@@ -20,7 +20,11 @@ namespace {
 class PopupMenuTest : public ::testing::Test {
 protected:
     PopupMenuTest() {
-        for (Menu* m : {&open, &sep, &off, &quit}) m->ParentMenu(&popup);
+        for (Menu* m : {&open, &sep, &off, &quit, &more}) m->ParentMenu(&popup);
+        deep.ParentMenu(&more);
+        more.Caption("More");
+        deep.Caption("Deep");
+        deep.Click = [this] { clicked.push_back("deep"); };
         open.Caption("&Open");
         sep.Caption("-");
         off.Caption("Disabled");
@@ -46,9 +50,15 @@ protected:
         return {};
     }
     gui::HWnd popupWindow() const {
+        const std::vector<gui::HWnd> open = popupWindows();
+        return open.empty() ? 0 : open.back();
+    }
+    // The popup windows open, the first opened last.
+    std::vector<gui::HWnd> popupWindows() const {
+        std::vector<gui::HWnd> out;
         for (gui::HWnd h : ws_.topLevelWindows())
-            if (ws_.className(h) == "QvPopupMenu") return h;
-        return 0;
+            if (ws_.className(h) == "QvPopupMenu") out.push_back(h);
+        return out;
     }
 
     base::FakeClock clock_;
@@ -57,6 +67,7 @@ protected:
     gui::ScopedWindowSystem useWindows_{ws_};
     Form f{"frmMenus"};
     Menu popup{f, "mnuPop"}, open{f, "mnuOpen"}, sep{f, "mnuSep"}, off{f, "mnuOff"}, quit{f, "mnuQuit"};
+    Menu more{f, "mnuMore"}, deep{f, "mnuDeep"};  // a submenu of one entry
     std::vector<std::string> clicked;
     std::vector<std::function<void()>> steps_;
     std::size_t next_ = 0;
@@ -102,9 +113,43 @@ TEST_F(PopupMenuTest, DisabledEntriesAndSeparatorsPickNothingAndAPressOutsideClo
     EXPECT_EQ(popupWindow(), 0);
 }
 
+TEST_F(PopupMenuTest, AnEntryWithEntriesOpensThemBesideItAndOneOfThemIsPicked) {
+    gui::Rect parent, sub;
+    std::size_t openOverOpen = 0;
+    script({[&] { ws_.mouseMoveTo(entry(5)); },
+            [&] {
+                const std::vector<gui::HWnd> open = popupWindows();
+                ASSERT_EQ(open.size(), 2u) << "the submenu opened";
+                parent = ws_.windowRect(open[1]);
+                sub = ws_.windowRect(open[0]);
+                ws_.mouseMoveTo(entry(1));  // another entry of the popup closes the submenu
+            },
+            [&] {
+                openOverOpen = popupWindows().size();
+                ws_.mouseMoveTo(entry(5));
+            },
+            [&] {
+                // A click on the entry that holds the submenu picks nothing.
+                ws_.mouseButtonDown(gui::MouseButton::Left);
+                ws_.mouseButtonUp(gui::MouseButton::Left);
+            },
+            [&] { ws_.mouseMoveTo({sub.left + 20, sub.top + 3 + 8}); },
+            [&] {
+                ws_.mouseButtonDown(gui::MouseButton::Left);
+                ws_.mouseButtonUp(gui::MouseButton::Left);
+            }});
+    EXPECT_EQ(showPopupMenu(popup, 100, 50), &deep);
+    EXPECT_EQ(next_, 6u);
+    EXPECT_EQ(sub.left, parent.right - 3) << "beside its entry";
+    EXPECT_EQ(sub.top, 50 + menuEntryTop(popup, 5) - 3) << "level with its entry";
+    EXPECT_EQ(openOverOpen, 1u);
+    EXPECT_TRUE(popupWindows().empty());
+    EXPECT_EQ(ws_.capture(), 0);
+}
+
 TEST_F(PopupMenuTest, AsTheFormsPopupHandlerTheChosenEntryRunsItsClick) {
     setPopupHandler(showPopupMenu);
-    setCursorPos(100, 50);
+    ws_.mouseMoveTo({100, 50});
     script({[&] {
         ws_.mouseMoveTo(entry(1));
         ws_.mouseButtonDown(gui::MouseButton::Left);

@@ -18,6 +18,7 @@
 #include "platform/forms/runtime.h"
 #include "platform/gui/window_system.h"
 #include "platform/settings/config_folder.h"
+#include "tests/ui/fresh_run.h"
 #include "tests/ui/scratch_folders.h"
 #include "ui/main/frm_main.h"
 
@@ -39,7 +40,7 @@ inline std::vector<Entry> fullConfig() {
             {"Filter", "Local_port", "1"}};
 }
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test, protected WindowTestServices {
 protected:
     // First, so that the folders are in place before everything else and go last.
     ScratchFolders folders_{"qv_ui_main_"};
@@ -56,11 +57,17 @@ protected:
         forms::setPrompter(nullptr);
     }
 
-    // A fresh main window, loaded from its design (options not read).
+    // A fresh main window, loaded as on a first start: its load finds no options file, so the
+    // controls keep their designer values (the options file, if any, is back in place after).
     void reload() {
         form_.reset();
+        const std::filesystem::path config = configFile(), aside = config.string() + ".aside";
+        std::error_code ec;
+        std::filesystem::rename(config, aside, ec);
         form_ = std::make_unique<frmMain>();
         forms::Load(*form_);
+        if (!ec) std::filesystem::rename(aside, config);
+        prompter_.boxes.clear();
     }
     std::string configFile() const { return (root_ / "program" / "Conf" / "config.ini").string(); }
     // Writes the entries as an INI file, sections in first-seen order.
@@ -86,11 +93,6 @@ protected:
         return out;
     }
 
-    base::FakeClock clock_;
-    base::ScopedClock useClock_{clock_};
-    gui::WindowSystem ws_;
-    gui::ScopedWindowSystem useWindows_{ws_};
-    forms::ScriptedPrompter prompter_;
     std::unique_ptr<frmMain> form_;
 };
 

@@ -5,6 +5,7 @@
 #include "platform/settings/profile.h"
 #include "platform/settings/autostart.h"
 #include "platform/settings/registry.h"
+#include "tests/ui/input.h"
 #include "tests/ui/main/main_window_fixture.h"
 #include "ui/main/application_title.h"
 
@@ -156,18 +157,20 @@ TEST_F(MainWindowTest, TheSecurityLevelShowsLowAtOneAndHighAtThree) {
 
 TEST_F(MainWindowTest, PermissionBoxesExcludeEachOther) {
     frmMain& f = *form_;
-    f.clickControl(f.Check1);
+    f.Visible(true);
+    using testing::click;
+    click(f.Check1);
     EXPECT_EQ(f.Check1.Value(), 1);
     EXPECT_EQ(f.ucSlider4.Value(), 1);
-    f.clickControl(f.Check5);
+    click(f.Check5);
     EXPECT_EQ(f.Check1.Value(), 0);
     EXPECT_EQ(f.Check5.Value(), 1);
     EXPECT_EQ(f.ucSlider4.Value(), 2);
-    f.clickControl(f.Check2);
+    click(f.Check2);
     EXPECT_EQ(f.Check5.Value(), 0);
     EXPECT_EQ(f.ucSlider4.Value(), 3);
     // Clearing the checked box leaves all three clear; the gauge shows that box's mode.
-    f.clickControl(f.Check2);
+    click(f.Check2);
     EXPECT_EQ(f.Check1.Value() + f.Check2.Value() + f.Check5.Value(), 0);
     EXPECT_EQ(f.ucSlider4.Value(), 3);
     EXPECT_EQ(f.engineView().Check2(), 0);

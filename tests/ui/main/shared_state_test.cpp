@@ -20,6 +20,8 @@ TEST_F(MainWindowTest, TheEngineReadsTheOptionsThroughTheWindow) {
     EXPECT_EQ(w.chkAct(0), 1);
     EXPECT_EQ(w.chkLog(2), 0);
     EXPECT_EQ(w.Slider3(), 1);
+    EXPECT_TRUE(w.Logging());  // the window has finished loading
+    f.Logging = false;
     EXPECT_FALSE(w.Logging());
 
     f.Check1.Value(1);
@@ -60,14 +62,15 @@ TEST_F(MainWindowTest, TheEngineWritesCountersTrayAndLists) {
     ASSERT_TRUE(shown);
     EXPECT_EQ(shown->tip, "Quarvelin - Traffic Blocked");
 
-    auto icon = gfx::Picture::icon(gfx::Canvas(32, 32), gfx::Canvas(32, 32, 0));
-    for (int i = 1; i <= 15; ++i) f.ilTray.Add(-1, "", i == 12 ? icon : gfx::Picture::icon(gfx::Canvas(32, 32), {}));
+    ASSERT_EQ(f.ilTray.Count(), 15);
+    const forms::PictureRef icon = f.ilTray(12).Picture;
     w.setTrayIcon(12);
     EXPECT_EQ(f.SysTray.TrayIcon(), icon);
+    EXPECT_EQ(ws_.notificationArea().icon(f.SysTray.hWnd(), 0)->icon, static_cast<std::intptr_t>(icon->handle()));
     w.setTrayIcon(40);  // not in the list: left as it is
     EXPECT_EQ(f.SysTray.TrayIcon(), icon);
 
-    EXPECT_FALSE(f.Timer2.Enabled());
+    f.Timer2.Enabled(false);
     w.enableTimer2();
     EXPECT_TRUE(f.Timer2.Enabled());
 

@@ -10,67 +10,49 @@
 
 #include <unistd.h>
 
-#include "controls/balloon.h"
-#include "engine/alert_markers.h"
 #include "engine/alert_windows.h"
 #include "engine/cini.h"
-#include "engine/connection_table.h"
 #include "engine/main_window.h"
 #include "engine/poll_pass.h"
 #include "engine/stores.h"
 #include "engine/ui_hooks.h"
-#include "engine/version_reader.h"
-#include "platform/base/clock.h"
 #include "platform/base/files.h"
 #include "platform/base/program_folder.h"
 #include "platform/forms/form.h"
-#include "platform/forms/instances.h"
-#include "platform/forms/msgbox.h"
-#include "platform/forms/runtime.h"
-#include "platform/gui/sound.h"
-#include "platform/gui/window_system.h"
 #include "platform/host/sim/sim_host.h"
 #include "tests/platform/host/sim_machine.h"
 #include "platform/settings/config_folder.h"
+#include "tests/ui/fresh_run.h"
 #include "tests/ui/scratch_folders.h"
 #include "ui/main/frm_main.h"
 #include "ui/windows/alert_window_set.h"
 
 namespace qv::ui::testing {
 
-class WindowsTest : public ::testing::Test, protected host::test::SimMachine {
+class WindowsTest : public ::testing::Test, protected WindowTestServices, protected host::test::SimMachine {
 protected:
     // First, so that the folders are in place before everything else and go last.
     ScratchFolders folders_{"qv_ui_windows_"};
     const std::filesystem::path root_ = folders_.root();
 
     WindowsTest() {
-        forms::setDesignFolder(QV_SOURCE_DIR "/assets/Forms");
-        forms::setPrompter(&prompter_);
-        controls::ResetBalloon();
-
+        startAfresh(prompter_);
         engine::RuleStore().Path(engine::RuleStorePath());
         engine::GuardStore().Path(engine::GuardStorePath());
-        engine::pollState() = engine::PollState{};
-        engine::AskedApps().clear();
-        engine::PendingAlerts().clear();
-        engine::Connections().clear();
-        engine::ClearVersionCache();
         engine::setDoEventsHandler([] { forms::DoEvents(); });
         sim.setOwnProcess(2, 1);
+        sim.setInternetState({true, host::kInternetLan});  // the main window's connection check passes
 
         forms::Load(*main_);
         main_->Logging = true;
         useMain_.emplace(main_->engineView());
     }
     ~WindowsTest() override {
-        forms::resetForms();
-        forms::resetRuntime();
+        endForms();
         useMain_.reset();
         main_.reset();
         engine::setDoEventsHandler({});
-        controls::ResetBalloon();
-        forms::setPrompter(nullptr);
+        leaveAsFound();
     }
 
     static std::string readStore(engine::cINI& store, const std::string& section, const std::string& key) {
@@ -107,13 +89,6 @@ protected:
         return lines;
     }
 
-    base::FakeClock clock_{base::DateTime{2026, 12, 10, 15, 4, 5, 0}};
-    base::ScopedClock useClock_{clock_};
-    gui::WindowSystem ws_;
-    gui::ScopedWindowSystem useWindows_{ws_};
-    gui::RecordingSoundPlayer sounds_;
-    gui::ScopedSoundPlayer useSounds_{sounds_};
-    forms::ScriptedPrompter prompter_;
     std::unique_ptr<frmMain> main_ = std::make_unique<frmMain>();
     std::optional<engine::ScopedMainWindow> useMain_;
     AlertWindowSet alertWindows_{*main_};

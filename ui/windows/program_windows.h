@@ -1,0 +1,30 @@
+#pragma once
+// The windows the program's main window works with that live here: the alert windows the engine
+// opens, installed when the main window is made and taken away when it goes. The program
+// installs one ProgramWindows with ui::setCompanions.
+#include <memory>
+
+#include "ui/main/companions.h"
+
+namespace qv::engine {
+class ScopedAlertWindows;
+}
+
+namespace qv::ui {
+
+class AlertWindowSet;
+
+class ProgramWindows final : public MainCompanions {
+public:
+    ProgramWindows();
+    ~ProgramWindows() override;
+
+    void mainWindowMade(frmMain& main) override;
+    void mainWindowGone() override;
+
+private:
+    std::unique_ptr<AlertWindowSet> alerts_;
+    std::unique_ptr<engine::ScopedAlertWindows> useAlerts_;
+};
+
+}  // namespace qv::ui
