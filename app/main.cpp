@@ -119,6 +119,9 @@ int run(const Options& o) {
     // The one loop: windows, timers, the signals and later starts, until the orderly end.
     const int code = qv::gui::windows().runMessageLoop();
 
+    // The forms go now, while what they call on their way out still lives; left to the end of
+    // the process they would outlive it.
+    qv::forms::End();
     qv::ui::setCompanions(nullptr);
     qv::host::setCurrentHost(nullptr);
     return code;

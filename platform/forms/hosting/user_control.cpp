@@ -49,10 +49,9 @@ public:
     }
 
 private:
-    // A click is a left press and release on the control; other buttons raise only their
-    // MouseDown and MouseUp.
-    void ownClick(int button, float, float) override {
-        if (button != kLeftButton) return;
+    // A click is a press and release of any button on the control, as on a form; a control
+    // that answers only the left one (the button control) checks the button itself.
+    void ownClick(int, float, float) override {
         HandlerScope scope;
         owner_->UserControl_Click();
     }
