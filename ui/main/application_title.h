@@ -6,7 +6,7 @@
 
 namespace qv::ui {
 
-inline constexpr std::string_view ApplicationTitle = "Quarvelin - Personal Firewall and Conne";
+inline constexpr std::string_view ApplicationTitle = "Quarvelin - Desktop Connection Firewall";
 static_assert(ApplicationTitle.size() == 39);
 
 }  // namespace qv::ui

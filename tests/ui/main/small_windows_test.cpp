@@ -108,7 +108,7 @@ TEST_F(SmallWindows, OfflineYesGoesOnAndNoOrCloseEndThroughTheOrderlyEnd) {
 TEST_F(SmallWindows, TheAboutBoxShowsTheVersionAndFindsTheSystemInformationTool) {
     EXPECT_EQ(VersionText({1, 2, 30}), "Version 1.2.30");
     frmAbout& about = forms::Default<frmAbout>();
-    EXPECT_EQ(about.Caption(), "About Quarvelin - Personal Firewall and Conne");
+    EXPECT_EQ(about.Caption(), "About Quarvelin - Desktop Connection Firewall");
     EXPECT_EQ(about.lblVersion.Caption(), VersionText(kProgramVersion));
 
     using namespace settings;

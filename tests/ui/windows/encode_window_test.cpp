@@ -30,7 +30,7 @@ protected:
     EncodeWindowTest() {
         forms::setDesignFolder(QV_SOURCE_DIR "/assets/Forms");
         forms::setPrompter(&prompter_);
-        forms::setAppTitle("Quarvelin - Personal Firewall and Conne");
+        forms::setAppTitle("Quarvelin - Desktop Connection Firewall");
         cipher::ULTRA = cipher::UltraState{};
         cipher::SetProgressPump(&EncodeProgress());
     }
@@ -126,7 +126,7 @@ TEST_F(EncodeWindowTest, KeyQualityAndAnEmptyKeyFailingBothRuns) {
     for (const auto& box : prompter_.boxes) {
         EXPECT_EQ(box.text, "Key too small/is repeating (Error 3)");
         EXPECT_EQ(box.style, forms::vbCritical);
-        EXPECT_EQ(box.title, "Quarvelin - Personal Firewall and Conne");
+        EXPECT_EQ(box.title, "Quarvelin - Desktop Connection Firewall");
     }
     EXPECT_EQ(f.txtBox.Text(), "plain words");
     EXPECT_EQ(f.txtSource.Text(), path("notes.txt"));
