@@ -179,7 +179,9 @@ int charOf(int vk, bool shift) {
 }
 }  // namespace
 
-void WindowSystem::keyDown(int vk) {
+void WindowSystem::keyDown(int vk) { keyDown(vk, charOf(vk, keysDown_.count(VK_SHIFT) != 0)); }
+
+void WindowSystem::keyDown(int vk, int typed) {
     keysDown_.insert(vk);
     const HWnd target = focus_ ? focus_ : active_;
     if (!target) {
@@ -187,7 +189,12 @@ void WindowSystem::keyDown(int vk) {
         return;
     }
     postMessage(target, WM_KEYDOWN, WParam(vk), 1);
-    if (int c = charOf(vk, keysDown_.count(VK_SHIFT) != 0)) postMessage(target, WM_CHAR, WParam(c), 1);
+    if (typed != 0) postMessage(target, WM_CHAR, WParam(typed & 0xFF), 1);
+}
+
+void WindowSystem::typeChar(int ch) {
+    const HWnd target = focus_ ? focus_ : active_;
+    if (target && ch != 0) postMessage(target, WM_CHAR, WParam(ch & 0xFF), 1);
 }
 
 void WindowSystem::keyUp(int vk) {

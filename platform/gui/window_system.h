@@ -313,6 +313,11 @@ public:
     void mouseWheel(int delta);
     // WM_KEYDOWN (and WM_CHAR for a key that types one) / WM_KEYUP to the focus window.
     void keyDown(int vk);
+    // As keyDown, with the character the keyboard typed (0: none) in place of the one guessed
+    // from the key: a presenter knows the keyboard's layout.
+    void keyDown(int vk, int typed);
+    // WM_CHAR alone: text an input method composed, with no key of its own.
+    void typeChar(int ch);
     void keyUp(int vk);
     // Both.
     void keyPress(int vk);

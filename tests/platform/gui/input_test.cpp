@@ -222,6 +222,22 @@ TEST_F(InputTest, FocusTabOrderAndKeys) {
     EXPECT_EQ(seenOf(first, WM_KILLFOCUS).size(), 1u);
 }
 
+TEST_F(InputTest, APresenterSaysWhatAKeyTypedAndTypesComposedText) {
+    HWnd form = top(0, 0, 50, 50);
+    ws_.setFocus(form);
+    // A layout's own character replaces the guess; a key that types nothing sends no WM_CHAR.
+    ws_.keyDown('2', '"');
+    ws_.keyUp('2');
+    ws_.keyDown('A', 0);
+    ws_.keyUp('A');
+    ws_.typeChar(0xE9);  // an accented letter from an input method
+    ws_.doEvents();
+    std::vector<WParam> chars;
+    for (const Seen& s : seenOf(form, WM_CHAR)) chars.push_back(s.w);
+    EXPECT_EQ(chars, (std::vector<WParam>{WParam('"'), 0xE9}));
+    EXPECT_EQ(seenOf(form, WM_KEYDOWN).size(), 2u);
+}
+
 TEST_F(InputTest, TopmostBandAndZOrderRelations) {
     HWnd a = top(0, 0, 10, 10);
     HWnd b = top(0, 0, 10, 10);

@@ -1,0 +1,80 @@
+// A small system tray for the tray tests: it owns the screen's tray selection, announces itself
+// to the root window, embeds each icon that asks to dock (XEmbed) and says on its standard
+// output what happened, one line each: "ready <tray>", "docked <icon>", "undocked <icon>".
+#include <X11/Xlib.h>
+
+#include <cstdio>
+#include <set>
+#include <string>
+
+namespace {
+
+void say(const char* what, unsigned long window) {
+    std::printf("%s %lu\n", what, window);
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int main() {
+    Display* dpy = XOpenDisplay(nullptr);
+    if (!dpy) return 1;
+    const int screen = DefaultScreen(dpy);
+    const Window root = RootWindow(dpy, screen);
+    const std::string name = "_NET_SYSTEM_TRAY_S" + std::to_string(screen);
+    const Atom selection = XInternAtom(dpy, name.c_str(), False);
+    const Atom opcode = XInternAtom(dpy, "_NET_SYSTEM_TRAY_OPCODE", False);
+    const Atom manager = XInternAtom(dpy, "MANAGER", False);
+    const Atom xembed = XInternAtom(dpy, "_XEMBED", False);
+
+    XSetWindowAttributes attrs{};
+    attrs.override_redirect = True;
+    attrs.background_pixel = 0x336699;
+    attrs.event_mask = SubstructureNotifyMask;
+    const Window tray = XCreateWindow(dpy, root, 900, 980, 200, 32, 0, CopyFromParent, InputOutput, CopyFromParent,
+                                      CWOverrideRedirect | CWBackPixel | CWEventMask, &attrs);
+    XMapWindow(dpy, tray);
+    XSetSelectionOwner(dpy, selection, tray, CurrentTime);
+    if (XGetSelectionOwner(dpy, selection) != tray) return 2;
+    XEvent announce{};
+    announce.xclient.type = ClientMessage;
+    announce.xclient.window = root;
+    announce.xclient.message_type = manager;
+    announce.xclient.format = 32;
+    announce.xclient.data.l[0] = CurrentTime;
+    announce.xclient.data.l[1] = long(selection);
+    announce.xclient.data.l[2] = long(tray);
+    XSendEvent(dpy, root, False, StructureNotifyMask, &announce);
+    XSync(dpy, False);
+    say("ready", tray);
+
+    std::set<Window> icons;
+    int next = 4;
+    for (;;) {
+        XEvent e;
+        XNextEvent(dpy, &e);
+        if (e.type == ClientMessage && e.xclient.message_type == opcode && e.xclient.data.l[1] == 0) {
+            const Window icon = Window(e.xclient.data.l[2]);
+            XReparentWindow(dpy, icon, tray, next, 4);
+            XResizeWindow(dpy, icon, 24, 24);
+            next += 28;
+            XEvent notify{};
+            notify.xclient.type = ClientMessage;
+            notify.xclient.window = icon;
+            notify.xclient.message_type = xembed;
+            notify.xclient.format = 32;
+            notify.xclient.data.l[0] = CurrentTime;
+            notify.xclient.data.l[1] = 0;  // XEMBED_EMBEDDED_NOTIFY
+            notify.xclient.data.l[3] = long(tray);
+            XSendEvent(dpy, icon, False, NoEventMask, &notify);
+            XMapWindow(dpy, icon);
+            XSync(dpy, False);
+            icons.insert(icon);
+            say("docked", icon);
+        } else if (e.type == DestroyNotify && icons.erase(e.xdestroywindow.window)) {
+            say("undocked", e.xdestroywindow.window);
+        } else if (e.type == ReparentNotify && e.xreparent.parent != tray && icons.erase(e.xreparent.window)) {
+            say("undocked", e.xreparent.window);
+        }
+    }
+}
