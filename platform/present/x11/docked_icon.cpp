@@ -65,7 +65,7 @@ DockedIcon::~DockedIcon() {
     if (tipTimer_) ws_.killTimer(0, tipTimer_);
     XFreeGC(conn_.display(), gc_);
     // The tray sees the window go and drops the icon.
-    XDestroyWindow(conn_.display(), xid_);
+    if (!lost_) XDestroyWindow(conn_.display(), xid_);
 }
 
 void DockedIcon::dock(Window manager) {
@@ -163,6 +163,10 @@ bool DockedIcon::handle(const XEvent& e) {
             docked_ = e.xreparent.parent != conn_.root();
             // Handed back by a tray that went away: out of sight until the next tray takes it.
             if (!docked_) XUnmapWindow(conn_.display(), xid_);
+            break;
+        case DestroyNotify:
+            lost_ = true;
+            docked_ = false;
             break;
         case ClientMessage:
             if (e.xclient.message_type == conn_.atoms().xembed && e.xclient.data.l[1] == kEmbeddedNotify)

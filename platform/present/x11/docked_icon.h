@@ -23,6 +23,8 @@ public:
 
     Window xid() const { return xid_; }
     bool docked() const { return docked_; }
+    // The window went with a tray that did not hand it back.
+    bool lost() const { return lost_; }
     // Asks the tray that `manager` runs to take the icon.
     void dock(Window manager);
     // The icon's picture or tip changed.
@@ -45,6 +47,7 @@ private:
     int width_ = 1;
     int height_ = 1;
     bool docked_ = false;
+    bool lost_ = false;
     TrayTip tip_;
     std::uintptr_t tipTimer_ = 0;
     struct LastPress {

@@ -59,8 +59,17 @@ bool SystemTray::handle(const XEvent& e) {
         findManager();  // another tray may have taken over already
         return true;
     }
-    for (Entry& entry : icons_)
-        if (entry.icon->handle(e)) return true;
+    for (Entry& entry : icons_) {
+        if (!entry.icon->handle(e)) continue;
+        if (entry.icon->lost()) {
+            // A new window for the icon, for the next tray to take.
+            if (auto icon = ws_.notificationArea().icon(entry.hwnd, entry.id)) {
+                entry.icon = std::make_unique<DockedIcon>(conn_, ws_, format_, *icon);
+                if (manager_) entry.icon->dock(manager_);
+            }
+        }
+        return true;
+    }
     return false;
 }
 

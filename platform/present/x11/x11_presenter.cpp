@@ -81,6 +81,9 @@ void X11Presenter::present(gui::HWnd top) {
     if (!ws_.isWindow(top) || ws_.parent(top) != 0) return;
     auto w = std::make_unique<PresentedWindow>(*conn_, ws_, top, *format_, *text_, icon_.get());
     if (cursor_) XDefineCursor(conn_->display(), w->xid(), cursors_->of(cursor_));
+    // An owned window (a dialog, an alert of the main window) stays with its owner.
+    auto owner = windows_.find(ws_.owner(top));
+    if (owner != windows_.end()) XSetTransientForHint(conn_->display(), w->xid(), owner->second->xid());
     windows_[top] = std::move(w);
 }
 

@@ -54,6 +54,17 @@ Window TestDisplay::findByTitle(const std::string& utf8) const {
     return found;
 }
 
+std::vector<Window> TestDisplay::shownOverrides() const {
+    Window rootReturn = 0, parent = 0, *kids = nullptr;
+    unsigned n = 0;
+    std::vector<Window> out;
+    if (!XQueryTree(dpy_, root_, &rootReturn, &parent, &kids, &n)) return out;
+    for (unsigned i = 0; i < n; ++i)
+        if (viewable(kids[i]) && overrideRedirect(kids[i])) out.push_back(kids[i]);
+    if (kids) XFree(kids);
+    return out;
+}
+
 bool TestDisplay::overrideRedirect(Window w) const {
     XWindowAttributes a{};
     XGetWindowAttributes(dpy_, w, &a);

@@ -25,6 +25,8 @@ public:
 
     // The top-level window (a child of the root) whose _NET_WM_NAME is the UTF-8 title.
     Window findByTitle(const std::string& utf8) const;
+    // The children of the root that are mapped and pass the window manager by.
+    std::vector<Window> shownOverrides() const;
     std::string utf8Property(Window w, const char* name) const;
     std::vector<long> longsProperty(Window w, const char* name) const;
     bool overrideRedirect(Window w) const;

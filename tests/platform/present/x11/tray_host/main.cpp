@@ -55,6 +55,8 @@ int main() {
         XNextEvent(dpy, &e);
         if (e.type == ClientMessage && e.xclient.message_type == opcode && e.xclient.data.l[1] == 0) {
             const Window icon = Window(e.xclient.data.l[2]);
+            // As desktop trays do: should the tray end, the icon goes back to the root, alive.
+            XAddToSaveSet(dpy, icon);
             XReparentWindow(dpy, icon, tray, next, 4);
             XResizeWindow(dpy, icon, 24, 24);
             next += 28;
