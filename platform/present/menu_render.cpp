@@ -22,12 +22,28 @@ void drawMenuCheck(DeviceContext& dc, int x, int y, gfx::Colour c) {
         for (int j = 0; j < 3; ++j) dc.setPixelV(x + i, y + kTops[i] + j, c);
 }
 
-}  // namespace
-
-gfx::Canvas renderMenu(const forms::Menu& menu, int highlighted) {
+std::vector<const forms::Menu*> shownEntries(const forms::Menu& menu) {
     std::vector<const forms::Menu*> shown;
     for (const forms::Menu* m : menu.entries())
         if (m->Visible()) shown.push_back(m);
+    return shown;
+}
+
+}  // namespace
+
+int menuEntryAt(const forms::Menu& menu, int y) {
+    int top = kBorder, n = 0;
+    for (const forms::Menu* m : shownEntries(menu)) {
+        ++n;
+        const int bottom = top + (m->isSeparator() ? kSeparatorHeight : kItemHeight);
+        if (y >= top && y < bottom) return n;
+        top = bottom;
+    }
+    return 0;
+}
+
+gfx::Canvas renderMenu(const forms::Menu& menu, int highlighted) {
+    const std::vector<const forms::Menu*> shown = shownEntries(menu);
     if (shown.empty()) return {};
 
     const gfx::Font font{"MS Sans Serif", 8.25};

@@ -9,5 +9,8 @@ namespace qv::present {
 // The popup of `menu`'s entries; highlighted (1-based among the visible entries, 0 none) is the
 // entry under the pointer. An empty canvas when no entry is visible.
 gfx::Canvas renderMenu(const forms::Menu& menu, int highlighted = 0);
+// The entry (1-based among the visible entries, separators counted) whose row holds the
+// popup's pixel row y; 0 for the border or outside.
+int menuEntryAt(const forms::Menu& menu, int y);
 
 }  // namespace qv::present

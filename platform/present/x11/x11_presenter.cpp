@@ -51,6 +51,11 @@ X11Presenter::~X11Presenter() {
     XSync(conn_->display(), False);
 }
 
+gfx::Rect X11Presenter::screen() const {
+    ::Display* dpy = conn_->display();
+    return {0, 0, DisplayWidth(dpy, conn_->screen()), DisplayHeight(dpy, conn_->screen())};
+}
+
 void X11Presenter::setApplicationIcon(gfx::PicturePtr icon) {
     icon_ = std::move(icon);
     for (auto& [h, w] : windows_)
@@ -166,31 +171,34 @@ void X11Presenter::readEvents() {
         XEvent e;
         XNextEvent(dpy, &e);
         if (text_->filter(e)) continue;
-        dispatch(e);
+        // The window system picks the target of input as it comes in, and a press or a key
+        // may move the capture or the focus: what follows waits until this has been handled
+        // (the loop comes back for it before it sleeps).
+        if (dispatch(e)) break;
     }
 }
 
-void X11Presenter::dispatch(XEvent& e) {
-    if (tray_->handle(e)) return;
+bool X11Presenter::dispatch(XEvent& e) {
+    if (tray_->handle(e)) return e.type == ButtonPress || e.type == ButtonRelease;
     PresentedWindow* w = byXid(e.xany.window);
-    if (!w) return;
+    if (!w) return false;
     const gui::HWnd top = w->hwnd();
     switch (e.type) {
-        case Expose: w->exposed(e.xexpose); return;
-        case ConfigureNotify: w->configured(e.xconfigure); return;
-        case MapNotify: w->mapChanged(true); return;
-        case UnmapNotify: w->mapChanged(false); return;
-        case ReparentNotify: w->reparented(e.xreparent.parent); return;
+        case Expose: w->exposed(e.xexpose); return false;
+        case ConfigureNotify: w->configured(e.xconfigure); return false;
+        case MapNotify: w->mapChanged(true); return false;
+        case UnmapNotify: w->mapChanged(false); return false;
+        case ReparentNotify: w->reparented(e.xreparent.parent); return false;
         case ClientMessage:
             if (e.xclient.message_type == conn_->atoms().wmProtocols &&
                 Atom(e.xclient.data.l[0]) == conn_->atoms().wmDeleteWindow)
                 ws_.postMessage(top, gui::WM_CLOSE);
-            return;
+            return false;
         case FocusIn:
         case FocusOut: {
             if (e.xfocus.mode == NotifyGrab || e.xfocus.mode == NotifyUngrab || e.xfocus.detail == NotifyPointer ||
                 e.xfocus.detail == NotifyInferior)
-                return;
+                return false;
             const bool in = e.type == FocusIn;
             text_->focus(w->xid(), in);
             if (in && ws_.activeWindow() != top && w->kind() != PresentedWindow::Kind::Popup) {
@@ -198,9 +206,9 @@ void X11Presenter::dispatch(XEvent& e) {
                 ws_.setForegroundWindow(top);
                 followingFocus_ = false;
             }
-            return;
+            return true;
         }
-        default: input_->handle(e); return;
+        default: return input_->handle(e) && e.type != MotionNotify;
     }
 }
 

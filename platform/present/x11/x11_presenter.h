@@ -37,6 +37,8 @@ public:
     X11Presenter(const X11Presenter&) = delete;
     X11Presenter& operator=(const X11Presenter&) = delete;
 
+    // The screen in pixels, for centring dialogs and keeping popups on it.
+    gfx::Rect screen() const;
     // The program's icon, on every captioned window's frame.
     void setApplicationIcon(gfx::PicturePtr icon);
 
@@ -59,7 +61,8 @@ private:
     // Before the loop sleeps: paints what changed, sends what is buffered, reads what came.
     bool beforeSleep();
     void readEvents();
-    void dispatch(_XEvent& e);
+    // True for input that may move the capture or the focus.
+    bool dispatch(_XEvent& e);
     PresentedWindow* byXid(unsigned long xid) const;
     void present(gui::HWnd top);
     void restack();
