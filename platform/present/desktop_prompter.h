@@ -1,6 +1,6 @@
 #pragma once
-// The prompter of a program shown on a display: message boxes and popup menus as real modal
-// windows of the window system, centred on (or kept within) the screen.
+// The prompter of a program shown on a display: message boxes, the file dialog and popup menus
+// as real modal windows of the window system, centred on (or kept within) the screen.
 #include "platform/forms/intrinsic/menu.h"
 #include "platform/forms/msgbox.h"
 #include "platform/gfx/geometry.h"
@@ -18,6 +18,7 @@ public:
     forms::Menu* popupMenu(forms::Menu& menu, int x, int y);
 
 private:
+    gfx::Point centre() const;
     gui::WindowSystem& ws_;
     gfx::Rect screen_;
 };
