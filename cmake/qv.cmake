@@ -32,7 +32,7 @@ function(qv_library)
   target_link_libraries(${A_NAME} PUBLIC ${A_DEPS} PRIVATE ${A_PRIVATE_DEPS})
 endfunction()
 
-# qv_test(NAME name SOURCES... DEPS... [LABELS ...] [LOCK resource])
+# qv_test(NAME name SOURCES... DEPS... [LABELS label] [LOCK resource])
 # A GoogleTest executable whose cases are registered one by one in CTest. Cases of tests that
 # share a LOCK (one display, with its pointer and keyboard) never run at the same time.
 function(qv_test)
@@ -46,7 +46,12 @@ function(qv_test)
   target_link_libraries(${A_NAME} PRIVATE ${A_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_compile_definitions(${A_NAME} PRIVATE
     QV_SOURCE_DIR="${CMAKE_SOURCE_DIR}" QV_FIXTURES="${CMAKE_SOURCE_DIR}/tests/fixtures")
-  set(props LABELS "${A_LABELS}" TIMEOUT 300)
+  # Empty values drop out of the property list on their way to CTest, taking the pairing of
+  # names and values with them; only properties that have a value are passed.
+  set(props TIMEOUT 300)
+  if(A_LABELS)
+    list(APPEND props LABELS ${A_LABELS})
+  endif()
   if(A_LOCK)
     list(APPEND props RESOURCE_LOCK ${A_LOCK})
   endif()

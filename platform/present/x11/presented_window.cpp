@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gui/messages.h"
+#include "platform/gui/tooltip.h"
 #include "platform/gui/window_observer.h"
 #include "platform/present/x11/shape.h"
 #include "platform/present/x11/window_properties.h"
@@ -21,7 +22,8 @@ unsigned side(std::int64_t v) { return unsigned(std::max<std::int64_t>(1, v)); }
 }  // namespace
 
 PresentedWindow::Kind PresentedWindow::kindOf(const gui::WindowSystem& ws, gui::HWnd top) {
-    if (ws.exStyle(top) & gui::WS_EX_NOACTIVATE) return Kind::Popup;
+    // Tooltips and balloons are never activated, whatever their styles say.
+    if ((ws.exStyle(top) & gui::WS_EX_NOACTIVATE) || ws.className(top) == gui::kTooltipClass) return Kind::Popup;
     if ((ws.style(top) & gui::WS_CAPTION) == gui::WS_CAPTION) return Kind::Framed;
     return Kind::Borderless;
 }

@@ -138,15 +138,21 @@ void X11Presenter::cursorChanged(int cursor) {
 }
 
 void X11Presenter::captureChanged(gui::HWnd capture) {
-    ::Display* dpy = conn_->display();
+    grabFor_ = ws_.topLevelOf(capture);
     if (capture == 0) {
-        XUngrabPointer(dpy, CurrentTime);
+        XUngrabPointer(conn_->display(), CurrentTime);
         return;
     }
-    auto it = windows_.find(ws_.topLevelOf(capture));
+    grabPointer();
+}
+
+void X11Presenter::grabPointer() {
+    auto it = windows_.find(grabFor_);
+    // A window just shown is grabbed for once it is on screen (a popup menu takes the capture
+    // as it opens).
     if (it == windows_.end() || !it->second->viewable()) return;
     // The capturing window hears the pointer wherever it goes, over other programs too.
-    XGrabPointer(dpy, it->second->xid(), False, ButtonPressMask | ButtonReleaseMask | PointerMotionMask,
+    XGrabPointer(conn_->display(), it->second->xid(), False, ButtonPressMask | ButtonReleaseMask | PointerMotionMask,
                  GrabModeAsync, GrabModeAsync, kNone, cursors_->of(cursor_ ? cursor_ : gui::IDC_ARROW), CurrentTime);
 }
 
@@ -186,7 +192,10 @@ bool X11Presenter::dispatch(XEvent& e) {
     switch (e.type) {
         case Expose: w->exposed(e.xexpose); return false;
         case ConfigureNotify: w->configured(e.xconfigure); return false;
-        case MapNotify: w->mapChanged(true); return false;
+        case MapNotify:
+            w->mapChanged(true);
+            if (top == grabFor_) grabPointer();
+            return false;
         case UnmapNotify: w->mapChanged(false); return false;
         case ReparentNotify: w->reparented(e.xreparent.parent); return false;
         case ClientMessage:

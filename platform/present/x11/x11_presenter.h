@@ -66,6 +66,7 @@ private:
     PresentedWindow* byXid(unsigned long xid) const;
     void present(gui::HWnd top);
     void restack();
+    void grabPointer();
 
     gui::WindowSystem& ws_;
     std::unique_ptr<Connection> conn_;
@@ -79,6 +80,7 @@ private:
     int watch_ = 0;
     int hook_ = 0;
     int cursor_ = 0;
+    gui::HWnd grabFor_ = 0;  // the top-level window of the capture
     bool followingFocus_ = false;  // activating a window because the display focused it
 };
 

@@ -25,6 +25,14 @@ protected:
             const gfx::Point p = where();
             screen_.click(p.x, p.y);
         });
+        // Should the click not answer, the window goes after three seconds and the test fails.
+        ws_.setTimer(0, 0, 3000, [=, this](gui::HWnd, std::uintptr_t id, std::int64_t) {
+            ws_.killTimer(0, id);
+            if (const gui::HWnd w = window()) {
+                ADD_FAILURE() << "the click did not answer";
+                ws_.destroyWindow(w);
+            }
+        });
     }
     gfx::Point centreOf(gui::HWnd h) const {
         const gfx::Rect r = ws_.windowRect(h);
@@ -44,21 +52,33 @@ TEST_F(DialogTest, AMessageBoxOfStyle4IsAnsweredYesByAClickOnItsButton) {
     EXPECT_EQ(screen_.findByTitle("Quarvelin"), 0u);
 }
 
-TEST_F(DialogTest, APopupMenuReturnsTheEntryClicked) {
-    forms::Form form("frmMenu");
-    forms::Menu popup(form, "mnuPopup"), open(form, "mnuOpen"), quit(form, "mnuQuit");
-    open.ParentMenu(&popup);
-    quit.ParentMenu(&popup);
-    open.Caption("Open Quarvelin");
-    quit.Caption("Exit");
-    auto window = [&] { return ws_.findWindow(kPopupMenuClass, ""); };
+class PopupTest : public DialogTest {
+protected:
+    PopupTest() {
+        open_.ParentMenu(&popup_);
+        quit_.ParentMenu(&popup_);
+        open_.Caption("Open Quarvelin");
+        quit_.Caption("Exit");
+    }
+    gui::HWnd window() const { return ws_.findWindow(kPopupMenuClass, ""); }
+    forms::Form form_{"frmMenu"};
+    forms::Menu popup_{form_, "mnuPopup"}, open_{form_, "mnuOpen"}, quit_{form_, "mnuQuit"};
+};
+
+TEST_F(PopupTest, APopupMenuReturnsTheEntryClicked) {
+    auto window = [&] { return this->window(); };
     clickWhenShown(window, [&] {
         EXPECT_TRUE(screen_.overrideRedirect(xOf(window())));
         const gfx::Rect r = ws_.windowRect(window());
         return gfx::Point{r.left + 20, r.top + 3 + 17 + 8};  // the second row
     });
-    EXPECT_EQ(prompter().popupMenu(popup, 300, 200), &quit);
+    EXPECT_EQ(prompter().popupMenu(popup_, 300, 200), &quit_);
     EXPECT_EQ(window(), 0);
+}
+
+TEST_F(PopupTest, AClickWhereTheProgramHasNoWindowClosesIt) {
+    clickWhenShown([&] { return window(); }, [] { return gfx::Point{1200, 40}; });
+    EXPECT_EQ(prompter().popupMenu(popup_, 300, 200), nullptr);
 }
 
 }  // namespace
