@@ -4,6 +4,7 @@
 
 #include "platform/gfx/device_context.h"
 #include "platform/present/classic_parts.h"
+#include "platform/present/dialog_window.h"
 #include "platform/present/message_box_layout.h"
 
 namespace qv::present {
@@ -15,11 +16,7 @@ struct ButtonState {
     bool inside = false;  // the pointer is over it while held
 };
 
-ButtonState* stateOf(gui::WindowSystem& ws, gui::HWnd h) {
-    std::any* data = ws.classData(h);
-    auto* p = data ? std::any_cast<std::shared_ptr<ButtonState>>(data) : nullptr;
-    return p ? p->get() : nullptr;
-}
+ButtonState* stateOf(gui::WindowSystem& ws, gui::HWnd h) { return classState<ButtonState>(ws, h); }
 
 void paint(gui::WindowSystem& ws, gui::HWnd h, const ButtonState& st) {
     gfx::DeviceContext dc = ws.beginPaint(h);
@@ -44,12 +41,8 @@ void click(gui::WindowSystem& ws, gui::HWnd h) {
 
 gui::LResult buttonProc(gui::HWnd h, gui::MessageId msg, gui::WParam w, gui::LParam l) {
     gui::WindowSystem& ws = gui::windows();
-    if (msg == gui::WM_CREATE) {
-        *ws.classData(h) = std::make_shared<ButtonState>();
-        return 0;
-    }
-    ButtonState* st = stateOf(ws, h);
-    if (!st) return ws.defWindowProc(h, msg, w, l);
+    ButtonState* st = ownState<ButtonState>(ws, h, msg);
+    if (!st || msg == gui::WM_CREATE) return ws.defWindowProc(h, msg, w, l);
     const gfx::Rect client = ws.clientRect(h);
     switch (msg) {
         case gui::WM_PAINT:
@@ -103,18 +96,7 @@ gui::LResult buttonProc(gui::HWnd h, gui::MessageId msg, gui::WParam w, gui::LPa
 
 gui::HWnd createDialogButton(gui::WindowSystem& ws, gui::HWnd parent, int id, const std::string& caption,
                              const gfx::Rect& at, bool isDefault) {
-    if (!ws.isClassRegistered(kDialogButtonClass)) ws.registerClass(gui::WindowClass{kDialogButtonClass, buttonProc});
-    gui::CreateParams p;
-    p.className = kDialogButtonClass;
-    p.text = caption;
-    p.style = gui::WS_CHILD | gui::WS_VISIBLE | gui::WS_TABSTOP;
-    p.parent = parent;
-    p.id = id;
-    p.x = at.left;
-    p.y = at.top;
-    p.width = int(at.width());
-    p.height = int(at.height());
-    const gui::HWnd h = ws.createWindow(p);
+    const gui::HWnd h = createDialogChild(ws, kDialogButtonClass, buttonProc, parent, id, at, caption);
     if (ButtonState* st = stateOf(ws, h)) st->isDefault = isDefault;
     return h;
 }

@@ -10,6 +10,7 @@
 #include "platform/gfx/device_context.h"
 #include "platform/present/classic_parts.h"
 #include "platform/present/dialog_button.h"
+#include "platform/present/dialog_window.h"
 #include "platform/present/file_filter.h"
 #include "platform/present/list_box_window.h"
 #include "platform/present/message_box_layout.h"
@@ -37,11 +38,7 @@ struct DialogState {
     gui::HWnd folders = 0, files = 0, typeList = 0, name = 0;
 };
 
-DialogState* stateOf(gui::WindowSystem& ws, gui::HWnd h) {
-    std::any* data = ws.classData(h);
-    auto* p = data ? std::any_cast<std::shared_ptr<DialogState>>(data) : nullptr;
-    return p ? p->get() : nullptr;
-}
+DialogState* stateOf(gui::WindowSystem& ws, gui::HWnd h) { return classState<DialogState>(ws, h); }
 
 bool lessNoCase(const std::string& a, const std::string& b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -155,20 +152,16 @@ std::string startFolder(const forms::FileDialogRequest& r) {
 
 std::optional<std::string> showFileDialog(gui::WindowSystem& ws, const forms::FileDialogRequest& r,
                                           gfx::Point centre) {
-    if (!ws.isClassRegistered(kFileDialogClass)) ws.registerClass(gui::WindowClass{kFileDialogClass, dialogProc});
+    registerOnce(ws, kFileDialogClass, dialogProc);
     auto state = std::make_shared<DialogState>();
     state->request = r;
     state->types = parseFileFilter(r.filter);
-    gui::CreateParams p;
-    p.className = kFileDialogClass;
+    const gfx::Point corner{centre.x - kWidth / 2, centre.y - kHeight / 2};
+    gui::CreateParams p = placedAt(kFileDialogClass, {corner.x, corner.y, corner.x + kWidth, corner.y + kHeight});
     p.text = !r.title.empty() ? r.title : r.save ? "Save As" : "Open";
     p.style = gui::WS_POPUP | gui::WS_CAPTION | gui::WS_SYSMENU;
     p.exStyle = gui::WS_EX_DLGMODALFRAME;
     p.parent = ws.activeWindow();
-    p.x = centre.x - kWidth / 2;
-    p.y = centre.y - kHeight / 2;
-    p.width = kWidth;
-    p.height = kHeight;
     const gui::HWnd dlg = ws.createWindow(p);
     if (!dlg) return std::nullopt;
     *ws.classData(dlg) = state;

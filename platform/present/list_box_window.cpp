@@ -5,6 +5,7 @@
 
 #include "platform/gfx/device_context.h"
 #include "platform/present/classic_parts.h"
+#include "platform/present/dialog_window.h"
 #include "platform/present/message_box_layout.h"
 
 namespace qv::present {
@@ -16,11 +17,7 @@ struct ListState {
     int top = 0;
 };
 
-ListState* stateOf(gui::WindowSystem& ws, gui::HWnd h) {
-    std::any* data = ws.classData(h);
-    auto* p = data ? std::any_cast<std::shared_ptr<ListState>>(data) : nullptr;
-    return p ? p->get() : nullptr;
-}
+ListState* stateOf(gui::WindowSystem& ws, gui::HWnd h) { return classState<ListState>(ws, h); }
 
 // The field inside the two-pixel border, less the scroll bar when the rows do not fit.
 struct Parts {
@@ -101,12 +98,8 @@ void press(gui::WindowSystem& ws, gui::HWnd h, ListState& st, gui::LParam l, boo
 
 gui::LResult listProc(gui::HWnd h, gui::MessageId msg, gui::WParam w, gui::LParam l) {
     gui::WindowSystem& ws = gui::windows();
-    if (msg == gui::WM_CREATE) {
-        *ws.classData(h) = std::make_shared<ListState>();
-        return 0;
-    }
-    ListState* st = stateOf(ws, h);
-    if (!st) return ws.defWindowProc(h, msg, w, l);
+    ListState* st = ownState<ListState>(ws, h, msg);
+    if (!st || msg == gui::WM_CREATE) return ws.defWindowProc(h, msg, w, l);
     switch (msg) {
         case gui::WM_PAINT:
             paint(ws, h, *st);
@@ -138,17 +131,7 @@ gui::LResult listProc(gui::HWnd h, gui::MessageId msg, gui::WParam w, gui::LPara
 }  // namespace
 
 gui::HWnd createListBox(gui::WindowSystem& ws, gui::HWnd parent, int id, const gfx::Rect& at) {
-    if (!ws.isClassRegistered(kListBoxClass)) ws.registerClass(gui::WindowClass{kListBoxClass, listProc});
-    gui::CreateParams p;
-    p.className = kListBoxClass;
-    p.style = gui::WS_CHILD | gui::WS_VISIBLE | gui::WS_TABSTOP;
-    p.parent = parent;
-    p.id = id;
-    p.x = at.left;
-    p.y = at.top;
-    p.width = int(at.width());
-    p.height = int(at.height());
-    return ws.createWindow(p);
+    return createDialogChild(ws, kListBoxClass, listProc, parent, id, at);
 }
 
 void setListRows(gui::WindowSystem& ws, gui::HWnd list, std::vector<std::string> rows) {

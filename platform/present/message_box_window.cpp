@@ -6,6 +6,7 @@
 #include "platform/gfx/device_context.h"
 #include "platform/present/classic_parts.h"
 #include "platform/present/dialog_button.h"
+#include "platform/present/dialog_window.h"
 #include "platform/present/message_box_icon.h"
 #include "platform/present/message_box_layout.h"
 #include "platform/present/modal_loop.h"
@@ -20,11 +21,7 @@ struct BoxState {
     int answer = 0;
 };
 
-BoxState* stateOf(gui::WindowSystem& ws, gui::HWnd h) {
-    std::any* data = ws.classData(h);
-    auto* p = data ? std::any_cast<std::shared_ptr<BoxState>>(data) : nullptr;
-    return p ? p->get() : nullptr;
-}
+BoxState* stateOf(gui::WindowSystem& ws, gui::HWnd h) { return classState<BoxState>(ws, h); }
 
 void paint(gui::WindowSystem& ws, gui::HWnd h, const BoxState& st) {
     gfx::DeviceContext dc = ws.beginPaint(h);
@@ -91,21 +88,17 @@ gui::LResult boxProc(gui::HWnd h, gui::MessageId msg, gui::WParam w, gui::LParam
 }  // namespace
 
 int showMessageBox(gui::WindowSystem& ws, const forms::MessageBoxRequest& r, gfx::Point centre) {
-    if (!ws.isClassRegistered(kMessageBoxClass)) ws.registerClass(gui::WindowClass{kMessageBoxClass, boxProc});
+    registerOnce(ws, kMessageBoxClass, boxProc);
     auto state = std::make_shared<BoxState>();
     state->request = r;
     state->layout = layoutMessageBox(r);
     const MessageBoxLayout& lay = state->layout;
-    gui::CreateParams p;
-    p.className = kMessageBoxClass;
+    const gfx::Point corner{centre.x - lay.width / 2, centre.y - lay.height / 2};
+    gui::CreateParams p = placedAt(kMessageBoxClass, {corner.x, corner.y, corner.x + lay.width, corner.y + lay.height});
     p.text = r.title;
     p.style = gui::WS_POPUP | gui::WS_CAPTION | gui::WS_SYSMENU;
     p.exStyle = gui::WS_EX_DLGMODALFRAME;
     p.parent = ws.activeWindow();  // the owner
-    p.x = centre.x - lay.width / 2;
-    p.y = centre.y - lay.height / 2;
-    p.width = lay.width;
-    p.height = lay.height;
     const gui::HWnd box = ws.createWindow(p);
     if (!box) return r.defaultButton();
     *ws.classData(box) = state;

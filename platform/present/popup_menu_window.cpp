@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/gfx/device_context.h"
+#include "platform/present/dialog_window.h"
 #include "platform/present/menu_render.h"
 #include "platform/present/modal_loop.h"
 
@@ -18,11 +19,7 @@ struct PopupState {
     forms::Menu* chosen = nullptr;
 };
 
-PopupState* stateOf(gui::WindowSystem& ws, gui::HWnd h) {
-    std::any* data = ws.classData(h);
-    auto* p = data ? std::any_cast<std::shared_ptr<PopupState>>(data) : nullptr;
-    return p ? p->get() : nullptr;
-}
+PopupState* stateOf(gui::WindowSystem& ws, gui::HWnd h) { return classState<PopupState>(ws, h); }
 
 // The visible entry at a client point, 0 for none.
 int entryAt(gui::WindowSystem& ws, gui::HWnd h, const PopupState& st, gui::LParam l) {
@@ -86,21 +83,16 @@ gui::LResult popupProc(gui::HWnd h, gui::MessageId msg, gui::WParam w, gui::LPar
 forms::Menu* trackPopupMenu(gui::WindowSystem& ws, forms::Menu& menu, gfx::Point at, const gfx::Rect& screen) {
     const gfx::Canvas look = renderMenu(menu);
     if (look.width() == 0) return nullptr;
-    if (!ws.isClassRegistered(kPopupMenuClass)) ws.registerClass(gui::WindowClass{kPopupMenuClass, popupProc});
+    registerOnce(ws, kPopupMenuClass, popupProc);
     // Opens to the lower right of the pointer, or to the other side where the screen ends.
     int x = at.x, y = at.y;
     if (x + look.width() > screen.right) x = std::max<int>(screen.left, x - look.width());
     if (y + look.height() > screen.bottom) y = std::max<int>(screen.top, y - look.height());
     auto state = std::make_shared<PopupState>();
     state->menu = &menu;
-    gui::CreateParams p;
-    p.className = kPopupMenuClass;
+    gui::CreateParams p = placedAt(kPopupMenuClass, {x, y, x + look.width(), y + look.height()});
     p.style = gui::WS_POPUP;
     p.exStyle = gui::WS_EX_NOACTIVATE | gui::WS_EX_TOPMOST | gui::WS_EX_TOOLWINDOW;
-    p.x = x;
-    p.y = y;
-    p.width = look.width();
-    p.height = look.height();
     const gui::HWnd popup = ws.createWindow(p);
     if (!popup) return nullptr;
     *ws.classData(popup) = state;

@@ -4,6 +4,7 @@
 
 #include "platform/gfx/device_context.h"
 #include "platform/present/classic_parts.h"
+#include "platform/present/dialog_window.h"
 #include "platform/present/message_box_layout.h"
 
 namespace qv::present {
@@ -69,17 +70,7 @@ gui::LResult fieldProc(gui::HWnd h, gui::MessageId msg, gui::WParam w, gui::LPar
 }  // namespace
 
 gui::HWnd createTextField(gui::WindowSystem& ws, gui::HWnd parent, int id, const gfx::Rect& at) {
-    if (!ws.isClassRegistered(kTextFieldClass)) ws.registerClass(gui::WindowClass{kTextFieldClass, fieldProc});
-    gui::CreateParams p;
-    p.className = kTextFieldClass;
-    p.style = gui::WS_CHILD | gui::WS_VISIBLE | gui::WS_TABSTOP;
-    p.parent = parent;
-    p.id = id;
-    p.x = at.left;
-    p.y = at.top;
-    p.width = int(at.width());
-    p.height = int(at.height());
-    gui::HWnd h = ws.createWindow(p);
+    const gui::HWnd h = createDialogChild(ws, kTextFieldClass, fieldProc, parent, id, at);
     ws.setWindowCursor(h, gui::IDC_IBEAM);
     return h;
 }

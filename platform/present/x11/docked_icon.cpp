@@ -8,6 +8,7 @@
 #include "platform/gfx/picture.h"
 #include "platform/gui/messages.h"
 #include "platform/gui/tooltip.h"
+#include "platform/present/x11/client_message.h"
 #include "platform/present/x11/xlib.h"
 
 namespace qv::present::x11 {
@@ -69,15 +70,8 @@ DockedIcon::~DockedIcon() {
 }
 
 void DockedIcon::dock(Window manager) {
-    XEvent e{};
-    e.xclient.type = ClientMessage;
-    e.xclient.window = manager;
-    e.xclient.message_type = conn_.atoms().systemTrayOpcode;
-    e.xclient.format = 32;
-    e.xclient.data.l[0] = CurrentTime;
-    e.xclient.data.l[1] = kRequestDock;
-    e.xclient.data.l[2] = long(xid_);
-    XSendEvent(conn_.display(), manager, False, NoEventMask, &e);
+    sendClientMessage(conn_.display(), manager, manager, conn_.atoms().systemTrayOpcode,
+                      {CurrentTime, kRequestDock, long(xid_)}, NoEventMask);
 }
 
 void DockedIcon::update(const gui::TrayIcon& icon) {

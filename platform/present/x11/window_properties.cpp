@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/base/cp1252.h"
+#include "platform/present/x11/client_message.h"
 #include "platform/present/x11/xlib.h"
 
 namespace qv::present::x11 {
@@ -14,17 +15,10 @@ void setCardinals(const Connection& conn, Window w, Atom property, Atom type, co
                     reinterpret_cast<const unsigned char*>(values.data()), int(values.size()));
 }
 
-void sendToRoot(const Connection& conn, Window w, Atom message, long a, long b, long c, long d) {
-    XEvent e{};
-    e.xclient.type = ClientMessage;
-    e.xclient.window = w;
-    e.xclient.message_type = message;
-    e.xclient.format = 32;
-    e.xclient.data.l[0] = a;
-    e.xclient.data.l[1] = b;
-    e.xclient.data.l[2] = c;
-    e.xclient.data.l[3] = d;
-    XSendEvent(conn.display(), conn.root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+// A request about the window to the window manager.
+void sendToRoot(const Connection& conn, Window w, Atom message, std::initializer_list<long> fields) {
+    sendClientMessage(conn.display(), conn.root(), w, message, fields,
+                      SubstructureRedirectMask | SubstructureNotifyMask);
 }
 
 // Windows-1252 to Latin-1: the few characters Latin-1 lacks become '?'.
@@ -85,7 +79,7 @@ void setInitialState(const Connection& conn, Window w, bool above, bool skipTask
 
 void requestAbove(const Connection& conn, Window w, bool above) {
     constexpr long kRemove = 0, kAdd = 1;
-    sendToRoot(conn, w, conn.atoms().netWmState, above ? kAdd : kRemove, long(conn.atoms().netWmStateAbove), 0, 1);
+    sendToRoot(conn, w, conn.atoms().netWmState, {above ? kAdd : kRemove, long(conn.atoms().netWmStateAbove), 0, 1});
 }
 
 void setSizeHints(const Connection& conn, Window w, const gfx::Rect& at, bool resizable) {
@@ -119,7 +113,7 @@ void setProtocols(const Connection& conn, Window w) {
 void requestActivation(const Connection& conn, Window w) {
     if (conn.hasWindowManager()) {
         constexpr long kFromPager = 2;  // asked for by the person (another copy, a tray click)
-        sendToRoot(conn, w, conn.atoms().netActiveWindow, kFromPager, CurrentTime, 0, 0);
+        sendToRoot(conn, w, conn.atoms().netActiveWindow, {kFromPager, CurrentTime});
         return;
     }
     ErrorTrap trap(conn.display());

@@ -2,6 +2,7 @@
 
 #include <X11/extensions/XTest.h>
 
+#include "platform/present/x11/client_message.h"
 #include "platform/present/x11/pixel_format.h"
 
 namespace qv::present::x11::testing {
@@ -138,14 +139,8 @@ void TestDisplay::key(unsigned long keysym, bool down) const {
 }
 
 void TestDisplay::sendDeleteWindow(Window w) const {
-    XEvent e{};
-    e.xclient.type = ClientMessage;
-    e.xclient.window = w;
-    e.xclient.message_type = XInternAtom(dpy_, "WM_PROTOCOLS", False);
-    e.xclient.format = 32;
-    e.xclient.data.l[0] = long(XInternAtom(dpy_, "WM_DELETE_WINDOW", False));
-    e.xclient.data.l[1] = CurrentTime;
-    XSendEvent(dpy_, w, False, NoEventMask, &e);
+    sendClientMessage(dpy_, w, w, XInternAtom(dpy_, "WM_PROTOCOLS", False),
+                      {long(XInternAtom(dpy_, "WM_DELETE_WINDOW", False)), CurrentTime}, NoEventMask);
     XFlush(dpy_);
 }
 

@@ -1,11 +1,14 @@
 // A small system tray for the tray tests: it owns the screen's tray selection, announces itself
 // to the root window, embeds each icon that asks to dock (XEmbed) and says on its standard
 // output what happened, one line each: "ready <tray>", "docked <icon>", "undocked <icon>".
-#include <X11/Xlib.h>
-
 #include <cstdio>
 #include <set>
 #include <string>
+
+#include "platform/present/x11/client_message.h"
+#include "platform/present/x11/xlib.h"
+
+using qv::present::x11::sendClientMessage;
 
 namespace {
 
@@ -36,15 +39,7 @@ int main() {
     XMapWindow(dpy, tray);
     XSetSelectionOwner(dpy, selection, tray, CurrentTime);
     if (XGetSelectionOwner(dpy, selection) != tray) return 2;
-    XEvent announce{};
-    announce.xclient.type = ClientMessage;
-    announce.xclient.window = root;
-    announce.xclient.message_type = manager;
-    announce.xclient.format = 32;
-    announce.xclient.data.l[0] = CurrentTime;
-    announce.xclient.data.l[1] = long(selection);
-    announce.xclient.data.l[2] = long(tray);
-    XSendEvent(dpy, root, False, StructureNotifyMask, &announce);
+    sendClientMessage(dpy, root, root, manager, {CurrentTime, long(selection), long(tray)}, StructureNotifyMask);
     XSync(dpy, False);
     say("ready", tray);
 
@@ -60,15 +55,8 @@ int main() {
             XReparentWindow(dpy, icon, tray, next, 4);
             XResizeWindow(dpy, icon, 24, 24);
             next += 28;
-            XEvent notify{};
-            notify.xclient.type = ClientMessage;
-            notify.xclient.window = icon;
-            notify.xclient.message_type = xembed;
-            notify.xclient.format = 32;
-            notify.xclient.data.l[0] = CurrentTime;
-            notify.xclient.data.l[1] = 0;  // XEMBED_EMBEDDED_NOTIFY
-            notify.xclient.data.l[3] = long(tray);
-            XSendEvent(dpy, icon, False, NoEventMask, &notify);
+            constexpr long kEmbeddedNotify = 0;
+            sendClientMessage(dpy, icon, icon, xembed, {CurrentTime, kEmbeddedNotify, 0, long(tray)}, NoEventMask);
             XMapWindow(dpy, icon);
             XSync(dpy, False);
             icons.insert(icon);
