@@ -185,6 +185,11 @@ void X11Presenter::readEvents() {
 }
 
 bool X11Presenter::dispatch(XEvent& e) {
+    if (e.type == MappingNotify) {
+        // The keyboard's layout changed: keys are looked up in the new one from now on.
+        XRefreshKeyboardMapping(&e.xmapping);
+        return false;
+    }
     if (tray_->handle(e)) return e.type == ButtonPress || e.type == ButtonRelease;
     PresentedWindow* w = byXid(e.xany.window);
     if (!w) return false;

@@ -4,6 +4,9 @@
 
 #include "tests/platform/present/x11/presenter_fixture.h"
 
+// After the presenter's Xlib, which takes back the macros that clash with the program's names.
+#include <X11/extensions/XTest.h>
+
 namespace qv::present::x11::testing {
 namespace {
 
@@ -52,6 +55,36 @@ TEST_F(PresenterTest, KeysTypedArriveAtTheFocusWindowWithTheirCharacters) {
     for (const Seen& s : seenOf(form, gui::WM_CHAR)) chars.push_back(s.w);
     EXPECT_EQ(downs, (std::vector<gui::WParam>{gui::WParam(gui::VK_SHIFT), 'A', 'B', gui::WParam(gui::VK_LEFT)}));
     EXPECT_EQ(chars, (std::vector<gui::WParam>{'A', 'b'}));
+}
+
+// A key the layout gives a character outside ASCII: the character arrives in Windows-1252,
+// typed without a virtual-key code of its own.
+TEST_F(PresenterTest, AKeyOfAnotherLayoutTypesItsCharacter) {
+    ::Display* dpy = screen_.display();
+    int low = 0, high = 0;
+    XDisplayKeycodes(dpy, &low, &high);
+    int perCode = 0;
+    KeySym* map = XGetKeyboardMapping(dpy, KeyCode(high), 1, &perCode);
+    std::vector<KeySym> saved(map, map + perCode);
+    XFree(map);
+    std::vector<KeySym> eacute(std::size_t(perCode), XK_eacute);
+    XChangeKeyboardMapping(dpy, high, perCode, eacute.data(), 1);
+    XSync(dpy, False);
+
+    const gui::HWnd form = make("Layout", {600, 500, 700, 560}, kGrey);
+    showAndWait(form);
+    ws_.setFocus(form);
+    XSetInputFocus(dpy, xOf(form), RevertToParent, CurrentTime);
+    ws_.pumpFor(50);  // the presenter hears of the new layout
+    XTestFakeKeyEvent(dpy, unsigned(high), True, CurrentTime);
+    XTestFakeKeyEvent(dpy, unsigned(high), False, CurrentTime);
+    XFlush(dpy);
+    const bool typed = pumpUntil([&] { return !seenOf(form, gui::WM_CHAR).empty(); });
+    XChangeKeyboardMapping(dpy, high, perCode, saved.data(), 1);
+    XSync(dpy, False);
+    ASSERT_TRUE(typed);
+    EXPECT_EQ(seenOf(form, gui::WM_CHAR)[0].w, 0xE9u);
+    EXPECT_TRUE(seenOf(form, gui::WM_KEYDOWN).empty());
 }
 
 TEST_F(PresenterTest, CaptureGrabsThePointerForTheCapturingWindow) {

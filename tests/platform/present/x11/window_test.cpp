@@ -2,6 +2,7 @@
 // regions, kept in place both ways, closed by the window manager's delete request.
 #include <gtest/gtest.h>
 
+#include "platform/gfx/picture.h"
 #include "platform/gfx/region.h"
 #include "platform/gui/window_observer.h"
 #include "platform/present/image_compare.h"
@@ -49,6 +50,20 @@ TEST_F(PresenterTest, ACaptionedWindowShowsItsClientAreaWhereTheWindowSystemHasI
     const gfx::Canvas shot = screen_.screenshot({103, 120, 257, 217});
     EXPECT_TRUE(compareImages(shot, cut(*ws_.surface(h), {3, 20, 157, 117}), 2).within(0.0));
     EXPECT_EQ(screen_.longsProperty(x, "_MOTIF_WM_HINTS").at(2), 1);
+}
+
+TEST_F(PresenterTest, CaptionedWindowsCarryTheProgramsIconWithItsMaskAsAlpha) {
+    gfx::Canvas colour(2, 1, gfx::rgb(0x10, 0x20, 0x30)), mask(2, 1, 0);
+    mask.setPixel(1, 0, gfx::rgb(255, 255, 255));  // clear
+    presenter_->setApplicationIcon(gfx::Picture::icon(colour, mask));
+    const gui::HWnd framed = make("Iconic", {700, 40, 760, 80}, kTeal, gui::WS_POPUP | gui::WS_CAPTION);
+    const gui::HWnd bare = make("Bare", {780, 40, 840, 80}, kTeal);
+    showAndWait(framed);
+    showAndWait(bare);
+    std::vector<std::uint32_t> words;  // 32-bit fields, whatever width Xlib hands them in
+    for (long v : screen_.longsProperty(xOf(framed), "_NET_WM_ICON")) words.push_back(std::uint32_t(v));
+    EXPECT_EQ(words, (std::vector<std::uint32_t>{2, 1, 0xFF102030u, 0}));
+    EXPECT_TRUE(screen_.longsProperty(xOf(bare), "_NET_WM_ICON").empty());
 }
 
 TEST_F(PresenterTest, OnlyTheChangedPartIsSentAgainAndTheScreenFollows) {
