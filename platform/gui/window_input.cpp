@@ -179,9 +179,7 @@ int charOf(int vk, bool shift) {
 }
 }  // namespace
 
-void WindowSystem::keyDown(int vk) { keyDown(vk, charOf(vk, keysDown_.count(VK_SHIFT) != 0)); }
-
-void WindowSystem::keyDown(int vk, int typed) {
+void WindowSystem::keyDown(int vk, bool translate) {
     keysDown_.insert(vk);
     const HWnd target = focus_ ? focus_ : active_;
     if (!target) {
@@ -189,12 +187,13 @@ void WindowSystem::keyDown(int vk, int typed) {
         return;
     }
     postMessage(target, WM_KEYDOWN, WParam(vk), 1);
-    if (typed != 0) postMessage(target, WM_CHAR, WParam(typed & 0xFF), 1);
+    if (!translate) return;
+    if (int c = charOf(vk, keysDown_.count(VK_SHIFT) != 0)) postMessage(target, WM_CHAR, WParam(c), 1);
 }
 
-void WindowSystem::typeChar(int ch) {
+void WindowSystem::typeChar(unsigned char c) {
     const HWnd target = focus_ ? focus_ : active_;
-    if (target && ch != 0) postMessage(target, WM_CHAR, WParam(ch & 0xFF), 1);
+    if (target) postMessage(target, WM_CHAR, WParam(c), 1);
 }
 
 void WindowSystem::keyUp(int vk) {

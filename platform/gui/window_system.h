@@ -311,14 +311,13 @@ public:
     void mouseButtonUp(MouseButton button);
     // WM_MOUSEWHEEL to the focus window (or the window under the pointer).
     void mouseWheel(int delta);
-    // WM_KEYDOWN (and WM_CHAR for a key that types one) / WM_KEYUP to the focus window.
-    void keyDown(int vk);
-    // As keyDown, with the character the keyboard typed (0: none) in place of the one guessed
-    // from the key: a presenter knows the keyboard's layout.
-    void keyDown(int vk, int typed);
-    // WM_CHAR alone: text an input method composed, with no key of its own.
-    void typeChar(int ch);
+    // WM_KEYDOWN (and, with translate, WM_CHAR for a key that types one) / WM_KEYUP to the
+    // focus window. A presenter that knows the character a key types itself passes translate
+    // false and sends the character with typeChar.
+    void keyDown(int vk, bool translate = true);
     void keyUp(int vk);
+    // WM_CHAR with one Windows-1252 byte to the focus window.
+    void typeChar(unsigned char c);
     // Both.
     void keyPress(int vk);
 

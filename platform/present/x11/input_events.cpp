@@ -25,12 +25,10 @@ void InputEvents::key(XKeyEvent& e) {
         if (vk != 0 && !isRepeat(e)) ws_.keyUp(vk);
         return;
     }
-    std::size_t from = 0;
-    if (vk != 0) {
-        ws_.keyDown(vk, typed.text.empty() ? 0 : static_cast<unsigned char>(typed.text[0]));
-        from = 1;
-    }
-    for (std::size_t i = from; i < typed.text.size(); ++i) ws_.typeChar(static_cast<unsigned char>(typed.text[i]));
+    // The layout, not the key, says what it types: the key without its character, then the
+    // text (an input method's composed text may come with no key of its own).
+    if (vk != 0) ws_.keyDown(vk, false);
+    for (char c : typed.text) ws_.typeChar(static_cast<unsigned char>(c));
 }
 
 bool InputEvents::handle(XEvent& e) {

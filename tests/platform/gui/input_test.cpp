@@ -225,10 +225,12 @@ TEST_F(InputTest, FocusTabOrderAndKeys) {
 TEST_F(InputTest, APresenterSaysWhatAKeyTypedAndTypesComposedText) {
     HWnd form = top(0, 0, 50, 50);
     ws_.setFocus(form);
-    // A layout's own character replaces the guess; a key that types nothing sends no WM_CHAR.
-    ws_.keyDown('2', '"');
+    // The layout's own character in place of the guess; a key that types nothing sends no
+    // WM_CHAR.
+    ws_.keyDown('2', false);
+    ws_.typeChar('"');
     ws_.keyUp('2');
-    ws_.keyDown('A', 0);
+    ws_.keyDown('A', false);
     ws_.keyUp('A');
     ws_.typeChar(0xE9);  // an accented letter from an input method
     ws_.doEvents();
