@@ -1,5 +1,6 @@
 #include "cipher/cipher_file.h"
 
+#include "cipher/file_names.h"
 #include "cipher/huffman.h"
 #include "cipher/progress.h"
 #include "cipher/salt.h"
@@ -9,22 +10,11 @@
 namespace qv::cipher {
 
 const std::string_view kCipherFileMarker{"= BRENQUIST \xA9 TAVREL =", 22};
+const char* const kBadFileName = "Bad file name or number";
 
 namespace {
 constexpr std::size_t kMarkerSize = 22;
 const char* const kPastEnd = "Input past end of file";
-const char* const kBadName = "Bad file name or number";
-
-// An extension from the file itself must not lead the output anywhere but next to the target:
-// no dot (so no ".." step), no drive colon, no control byte. Separators stay: a path whose only
-// dot lies in a folder name stores the rest of the path.
-bool safeExtension(std::string_view ext) {
-    for (char ch : ext) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c == '.' || c == ':' || c < 32 || c == 127) return false;
-    }
-    return true;
-}
 
 CipherFileResult failure(int16_t code, std::string description = {}) {
     CipherFileResult r;
@@ -88,7 +78,8 @@ CipherFileResult DecodeCipherFile(std::string_view file, std::string_view key, s
     }
 
     const std::size_t start = k + 1;
-    if (start + 2 > file.size()) return failure(kErrDecodeFile, kPastEnd);
+    // No room for the check bytes after the extension's end: the stream cannot be checked.
+    if (start + 2 > file.size()) return failure(kErrDecodeFailed);
     r.data.assign(file.substr(start, file.size() - start - 2));
     ULTRA.LastPercent = 0;
     if (!DecryptBytes(r.data)) return failure(kErrDecodeAborted);
@@ -104,7 +95,7 @@ CipherFileResult DecodeCipherFile(std::string_view file, std::string_view key, s
     }
     if (ULTRA.AbortRequested) return failure(kErrDecodeAborted);
     // Checked last, so a wrong key still reports 23 from the check bytes.
-    if (!safeExtension(r.extension)) return failure(kErrDecodeFile, kBadName);
+    if (!StorableExtension(r.extension)) return failure(kErrDecodeFile, kBadFileName);
     return r;
 }
 

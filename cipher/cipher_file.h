@@ -12,6 +12,8 @@ namespace qv::cipher {
 
 // The marker line that starts every encrypted file.
 extern const std::string_view kCipherFileMarker;
+// The run-time description of a stored extension that cannot name a file (code 22).
+extern const char* const kBadFileName;
 
 // The outcome of encoding or decoding, as an error code of the module (0 for success) with the
 // run-time description of codes 12 and 22.
@@ -27,7 +29,8 @@ CipherFileResult EncodeCipherFile(std::string data, std::string_view extension, 
                                   std::string_view pcc);
 
 // Deciphers and decompresses a whole encrypted file (marker line included). Codes: 21 aborted,
-// 22 truncated, corrupt or an unsafe stored extension, 23 wrong key or PCC or damaged, 5 checksum.
+// 22 truncated, corrupt or an unsafe stored extension (file_names.h), 23 wrong key or PCC or
+// damaged (no room for the check bytes included), 5 checksum.
 CipherFileResult DecodeCipherFile(std::string_view file, std::string_view key, std::string_view pcc);
 
 // True when file starts with the marker line.

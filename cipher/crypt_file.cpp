@@ -33,9 +33,14 @@ int16_t detectType(std::string_view path, std::optional<std::string_view> head) 
 
 bool sameFile(std::string_view a, std::string_view b) { return base::nativePath(a) == base::nativePath(b); }
 
-// Writes data as output; removes source afterwards when the call was in place.
+// Writes data as output; removes source afterwards when the call was in place. A refused
+// replacement ends the run with abortCode before anything is touched.
 Outcome finish(std::string_view source, std::string_view target, const std::string& output,
-               const std::string& data, int16_t fileError) {
+               const std::string& data, int16_t fileError, int16_t abortCode, const ReplaceQuestion* mayReplace) {
+    // Without a question (the program's own stores) an existing output is replaced.
+    if (mayReplace != nullptr && *mayReplace && !sameFile(output, source) && base::fileExists(output) &&
+        !(*mayReplace)(output))
+        return Outcome{abortCode, {}, {}};
     Outcome o;
     bool written;
     {
@@ -53,22 +58,28 @@ Outcome finish(std::string_view source, std::string_view target, const std::stri
 }
 
 Outcome encryptFile(std::string_view source, std::string_view target, std::string_view key,
-                    std::string_view pcc, std::string data) {
+                    std::string_view pcc, std::string data, const ReplaceQuestion* mayReplace) {
+    // An extension that decryption would refuse is refused now, before anything is written.
+    const std::string extension = FileExtension(source);
+    if (!StorableExtension(extension)) return Outcome{kErrDecodeFile, kBadFileName, {}};
     ULTRA.LastPercent = 0;
-    CipherFileResult enc = EncodeCipherFile(std::move(data), FileExtension(source), key, pcc);
+    CipherFileResult enc = EncodeCipherFile(std::move(data), extension, key, pcc);
     if (enc.code != 0) return Outcome{enc.code, enc.description, {}};
-    return finish(source, target, FileNameWithoutExtension(target) + ".exe", enc.data, kErrEncodeFile);
+    return finish(source, target, FileNameWithoutExtension(target) + ".exe", enc.data, kErrEncodeFile,
+                  kErrEncodeAborted, mayReplace);
 }
 
 Outcome decryptFile(std::string_view source, std::string_view target, std::string_view key,
-                    std::string_view pcc, const std::string& file) {
+                    std::string_view pcc, const std::string& file, const ReplaceQuestion* mayReplace) {
     CipherFileResult dec = DecodeCipherFile(file, key, pcc);
     if (dec.code != 0) return Outcome{dec.code, dec.description, {}};
-    const std::string ext = dec.extension.empty() ? std::string() : "." + dec.extension;
-    return finish(source, target, FileNameWithoutExtension(target) + ext, dec.data, kErrDecodeFile);
+    const std::string ext = dec.extension.empty() ? std::string() : "." + ExtensionForName(dec.extension);
+    return finish(source, target, FileNameWithoutExtension(target) + ext, dec.data, kErrDecodeFile,
+                  kErrDecodeAborted, mayReplace);
 }
 
-Outcome run(std::string_view source, std::string_view target, std::string_view key, std::string_view pcc) {
+Outcome run(std::string_view source, std::string_view target, std::string_view key, std::string_view pcc,
+            const ReplaceQuestion* mayReplace) {
     if (!KeyOk(key)) return Outcome{kErrBadKey, {}, {}};
     const auto length = base::fileLength(source);
     if (!length) return Outcome{kErrSourceMissing, {}, {}};
@@ -83,21 +94,19 @@ Outcome run(std::string_view source, std::string_view target, std::string_view k
     }
     Outcome o;
     switch (detectType(source, file ? std::optional<std::string_view>(*file) : std::nullopt)) {
-        case 1: o = decryptFile(source, target, key, pcc, *file); break;
+        case 1: o = decryptFile(source, target, key, pcc, *file, mayReplace); break;
         case 2: return Outcome{kErrFileVersion, {}, {}};
         default:
             if (!file) return Outcome{kErrEncodeFile, lastErrorText("Permission denied"), {}};
-            o = encryptFile(source, target, key, pcc, std::move(*file));
+            o = encryptFile(source, target, key, pcc, std::move(*file), mayReplace);
             break;
     }
     ShowProgress(0);
     return o;
 }
 
-}  // namespace
-
-std::string CryptFile(std::string_view source, std::string_view target, std::string_view key,
-                      std::string_view pcc) {
+std::string cryptFile(std::string_view source, std::string_view target, std::string_view key,
+                      std::string_view pcc, const ReplaceQuestion* mayReplace) {
     OperationGuard guard;
     if (!guard.acquired()) {
         ULTRA.ErrorCode = kErrBusy;
@@ -108,11 +117,23 @@ std::string CryptFile(std::string_view source, std::string_view target, std::str
     ULTRA.ErrorCode = 0;
     ULTRA.ErrorText.clear();
     ULTRA.ErrorDescription.clear();
-    Outcome o = run(source, target, key, pcc);
+    Outcome o = run(source, target, key, pcc, mayReplace);
     ULTRA.ErrorCode = o.code;
     ULTRA.ErrorDescription = o.description;
     SetErrorText();
     return o.code != 0 ? std::string(source) : o.result;
+}
+
+}  // namespace
+
+std::string CryptFile(std::string_view source, std::string_view target, std::string_view key,
+                      std::string_view pcc) {
+    return cryptFile(source, target, key, pcc, nullptr);
+}
+
+std::string CryptFile(std::string_view source, std::string_view target, std::string_view key,
+                      std::string_view pcc, const ReplaceQuestion& mayReplace) {
+    return cryptFile(source, target, key, pcc, &mayReplace);
 }
 
 int16_t DetectFileType(std::string_view path) {

@@ -2,8 +2,9 @@
 // The byte-oriented Huffman coder. Its output is a self-describing block:
 //   HE3: "HE3\r", the Xor of the input bytes, the input length (int32, little-endian), the
 //        number n of byte values that occur (int16), n (value, code length) pairs in ascending
-//        order of value, the codes' bits, then the data's bits starting in a fresh byte; bits are
-//        packed least significant first and the last byte of each section is padded with zeros.
+//        order of value, the codes' bits in ascending order of value, then the data's bits
+//        starting in a fresh byte; bits are packed least significant first and the last byte of
+//        each section is padded with zeros, so the block ends with the byte of the last code.
 //   HE0: "HE0\r" followed by the input unchanged, when coding would not make the data smaller.
 // Both directions draw progress and stop when AbortRequested is set.
 #include <string>
@@ -15,7 +16,8 @@ enum class HuffmanStatus {
     Aborted,           // buffer unchanged
     ChecksumMismatch,  // buffer holds the decoded bytes, whose Xor differs from the stored one
     UnknownFormat,     // neither signature; buffer unchanged
-    Corrupt,           // an HE3 block that cannot be decoded; buffer unchanged
+    Corrupt,           // an HE3 block that cannot be decoded, or whose data goes on past its
+                       // stated length; buffer unchanged
 };
 
 // Replaces buffer with its HE3 or HE0 block. Returns false (buffer unchanged) when aborted.

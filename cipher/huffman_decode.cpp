@@ -142,24 +142,30 @@ HuffmanStatus decodeHE3(std::string& buffer) {
     const uint8_t storedSum = in[4];
     const auto length = static_cast<int32_t>(static_cast<uint32_t>(getLE(in + 5, 4)));
     const auto n = static_cast<int16_t>(static_cast<uint16_t>(getLE(in + 9, 2)));
-    if (length == 0) {
-        buffer.clear();
-        return HuffmanStatus::Ok;
-    }
+    // A stated length of 0 is checked like any other: the table, the data and the checksum.
     if (length < 0 || n < 2 || n > 256) return HuffmanStatus::Corrupt;
     const std::size_t tableAt = 11 + 2 * static_cast<std::size_t>(n);
     if (size < tableAt) return HuffmanStatus::Corrupt;
 
-    uint64_t codeBits = 0;
-    unsigned shortest = 255, longest = 0;
+    // Each value gets the length of its pair; the codes' bits follow in ascending order of value,
+    // whatever the order of the pairs.
+    std::array<uint8_t, 256> lengths{};
     for (int k = 0; k < n; ++k) {
-        const unsigned len = in[11 + 2 * k + 1];
-        // A tree of n leaves has no code longer than n - 1 bits.
-        if (len == 0 || len > static_cast<unsigned>(n - 1)) return HuffmanStatus::Corrupt;
-        codeBits += len;
-        shortest = std::min(shortest, len);
-        longest = std::max(longest, len);
+        const uint8_t len = in[11 + 2 * k + 1];
+        if (len == 0) return HuffmanStatus::Corrupt;
+        lengths[in[11 + 2 * k]] = len;
     }
+    uint64_t codeBits = 0;
+    unsigned shortest = 255, longest = 0, distinct = 0;
+    for (const uint8_t len : lengths) {
+        if (len == 0) continue;
+        ++distinct;
+        codeBits += len;
+        shortest = std::min<unsigned>(shortest, len);
+        longest = std::max<unsigned>(longest, len);
+    }
+    // A tree of that many leaves has no code longer than one bit fewer.
+    if (longest > distinct - 1) return HuffmanStatus::Corrupt;
     const std::size_t dataAt = tableAt + static_cast<std::size_t>((codeBits + 7) / 8);
     if (dataAt > size) return HuffmanStatus::Corrupt;
     // Every output byte takes at least the shortest code's bits.
@@ -169,8 +175,10 @@ HuffmanStatus decodeHE3(std::string& buffer) {
     const BitReader bits(in, size);
     DecodeTree tree;
     uint64_t pos = static_cast<uint64_t>(tableAt) * 8;
-    for (int k = 0; k < n; ++k)
-        if (!BuildTree(tree, bits, pos, in[11 + 2 * k + 1], in[11 + 2 * k])) return HuffmanStatus::Corrupt;
+    for (int v = 0; v < 256; ++v)
+        if (lengths[static_cast<std::size_t>(v)] != 0 &&
+            !BuildTree(tree, bits, pos, lengths[static_cast<std::size_t>(v)], static_cast<int16_t>(v)))
+            return HuffmanStatus::Corrupt;
     const auto table = BuildTable(tree);
 
     std::string out(static_cast<std::size_t>(length), '\0');
@@ -183,7 +191,7 @@ HuffmanStatus decodeHE3(std::string& buffer) {
     uint64_t checkpoint = (dataAt / 10000 + 1) * 10000;
     constexpr uint64_t kMask = (uint64_t{1} << kTableBits) - 1;
     const auto pairs = BuildPairTable(table);
-    const bool fixedLength = shortest == longest && longest <= kTableBits && n == 1 << longest;
+    const bool fixedLength = shortest == longest && longest <= kTableBits && distinct == 1u << longest;
     const uint64_t fixedMask = (uint64_t{1} << longest) - 1;
     std::array<uint8_t, std::size_t{1} << kTableBits> fixedValues{};
     if (fixedLength)
@@ -266,8 +274,15 @@ HuffmanStatus decodeHE3(std::string& buffer) {
         ReportProgress(static_cast<double>(i) / outLength * 50 + 50);
         sum ^= XorOfBytes(reinterpret_cast<const uint8_t*>(out.data()) + i, std::min(out.size(), i + 10000) - i);
     }
+    if (sum != storedSum) {
+        buffer.swap(out);
+        return HuffmanStatus::ChecksumMismatch;
+    }
+    // The coder writes the data's last code into the block's last byte: whole bytes after it
+    // mean the stated length is not the block's (a length cut short, or cut to 0).
+    if ((pos + 7) / 8 < size) return HuffmanStatus::Corrupt;
     buffer.swap(out);
-    return sum == storedSum ? HuffmanStatus::Ok : HuffmanStatus::ChecksumMismatch;
+    return HuffmanStatus::Ok;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "cipher/stream_cipher.h"
 #include "cipher/ultra_state.h"
 #include "platform/base/convert.h"
+#include "platform/base/random.h"
 
 namespace qv::cipher {
 
@@ -15,7 +16,10 @@ namespace {
 RandomSource g_source;
 std::mt19937_64 g_engine;
 
+// Reseeding from the clock also reseeds the program's Rnd, which is seeded nowhere else; the
+// salt itself comes from a generator of its own.
 void reseed() {
+    base::Randomize();
     if (g_source) return;
     std::random_device rd;
     auto now = static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "engine/logs.h"
+#include "engine/ui_hooks.h"
+#include "platform/settings/ini_key.h"
 #include "platform/settings/profile.h"
 
 namespace qv::engine {
@@ -14,13 +17,46 @@ uint64_t& writes() {
     static uint64_t n = 0;
     return n;
 }
+
+bool& failureShown() {
+    static bool shown = false;
+    return shown;
+}
+
+// A section's key list as stored, each name followed by a code-0 character, with every name
+// decoded; a list cut inside its last name ends without one.
+std::string decodedKeyList(std::string_view list) {
+    std::string out;
+    std::size_t start = 0;
+    while (start < list.size()) {
+        const std::size_t nul = list.find('\0', start);
+        out += settings::DecodeIniKey(list.substr(start, nul == std::string_view::npos ? std::string_view::npos : nul - start));
+        if (nul == std::string_view::npos) break;
+        out += '\0';
+        start = nul + 1;
+    }
+    return out;
+}
 }  // namespace
 
 uint64_t cINI::WriteCount() { return writes(); }
 
+void cINI::ResetWriteFailureNotice() { failureShown() = false; }
+
+void cINI::finishWrite(long result, bool withKey) {
+    lastReturnCode_ = static_cast<int32_t>(result);
+    if (result != 0) return;
+    // The stored form of the key, so that no line break of a path reaches the log.
+    const std::string what = "[" + section_ + "]" + (withKey ? " " + settings::EncodeIniKey(key_) : std::string());
+    LogSecurity("High", "Could not save " + what + " in " + path_ + ".");
+    if (failureShown()) return;
+    failureShown() = true;
+    MsgBox("A change could not be saved to " + path_ + ".", kMbExclamation);
+}
+
 std::string cINI::Value() const {
     std::string out;
-    settings::GetPrivateProfileString(section_, key_, default_, out, kValueBuffer, path_);
+    settings::GetPrivateProfileString(section_, settings::EncodeIniKey(key_), default_, out, kValueBuffer, path_);
     return out;
 }
 
@@ -28,30 +64,31 @@ void cINI::Value(std::string_view text) {
     std::string clean(text);
     clean.erase(std::remove(clean.begin(), clean.end(), '\0'), clean.end());
     ++writes();
-    lastReturnCode_ = static_cast<int32_t>(settings::WritePrivateProfileString(section_, key_, clean, path_));
+    finishWrite(settings::WritePrivateProfileString(section_, settings::EncodeIniKey(key_), clean, path_), true);
 }
 
 void cINI::DeleteValue() {
     ++writes();
-    lastReturnCode_ = static_cast<int32_t>(settings::WritePrivateProfileString(section_, key_, "", path_));
+    finishWrite(settings::WritePrivateProfileString(section_, settings::EncodeIniKey(key_), "", path_), true);
 }
 
 void cINI::DeleteSection() {
     ++writes();
-    lastReturnCode_ =
-        static_cast<int32_t>(settings::WritePrivateProfileString(section_, std::nullopt, "0", path_));
+    finishWrite(settings::WritePrivateProfileString(section_, std::nullopt, "0", path_), false);
 }
 
 std::string cINI::INISection() const {
     std::string out;
+    settings::GetPrivateProfileString(section_, std::nullopt, "", out, kSectionBuffer, path_);
+    if (!out.empty()) return decodedKeyList(out);
+    // A missing or empty section: the default, as the platform gives it.
     settings::GetPrivateProfileString(section_, std::nullopt, default_, out, kSectionBuffer, path_);
     return out;
 }
 
 void cINI::INISection(std::string_view text) {
     ++writes();
-    lastReturnCode_ =
-        static_cast<int32_t>(settings::WritePrivateProfileString(section_, std::nullopt, text, path_));
+    finishWrite(settings::WritePrivateProfileString(section_, std::nullopt, text, path_), false);
 }
 
 }  // namespace qv::engine

@@ -2,7 +2,11 @@
 // A settings file: one INI file (Path), one section (Section), one key (Key) and a fallback text
 // (Default). Reading or writing Value reads or writes that key. The properties are sticky: a call
 // uses the last value set for each. Every access goes to the file, so two objects on one file see
-// each other's writes at once.
+// each other's writes at once. Any text can be a key, an application path with "=" or line
+// breaks among them: the file holds such keys encoded (platform/settings/ini_key.h).
+//
+// A write that fails is never silent: it writes a security-log line, and the first one of a run
+// also shows a message box.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -41,8 +45,13 @@ public:
     // How many writes all objects of the class have made in this run: a reader that keeps values
     // between reads knows they may be stale when this has moved.
     static uint64_t WriteCount();
+    // The next failed write shows the message box again, as in a new run (for tests).
+    static void ResetWriteFailureNotice();
 
 private:
+    // Keeps the platform call's result and reports a failure.
+    void finishWrite(long result, bool withKey);
+
     std::string path_;
     std::string key_;
     std::string section_;

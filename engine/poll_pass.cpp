@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "engine/alert_windows.h"
+#include "engine/connection_closer.h"
 #include "engine/engine_alerts.h"
 #include "engine/logs.h"
 #include "engine/main_window.h"
@@ -12,6 +13,7 @@
 #include "engine/pass_rules.h"
 #include "engine/process_control.h"
 #include "engine/rule_action.h"
+#include "engine/running_flag.h"
 #include "engine/stores.h"
 #include "engine/tcp_rows.h"
 #include "engine/tray_status.h"
@@ -20,7 +22,6 @@
 #include "engine/version_reader.h"
 #include "platform/base/files.h"
 #include "platform/base/program_folder.h"
-#include "platform/host/host.h"
 
 namespace qv::engine {
 
@@ -165,17 +166,6 @@ void fullPass() {
     s.completed = s.counts;
 }
 
-class RunningPass {
-public:
-    explicit RunningPass(PollState& s) : s_(s) { s_.running = true; }
-    ~RunningPass() { s_.running = false; }
-    RunningPass(const RunningPass&) = delete;
-    RunningPass& operator=(const RunningPass&) = delete;
-
-private:
-    PollState& s_;
-};
-
 }  // namespace
 
 PollState& pollState() {
@@ -198,7 +188,7 @@ void PollConnections(bool force) {
         s.rerun = true;
         return;
     }
-    RunningPass running(s);
+    RunningFlag running(s.running);
     LogFilesHeld logs;
     do {
         s.rerun = false;
@@ -215,10 +205,7 @@ void KillConnection(const ConnectionTable& table, int index, std::string_view ap
     LogTraffic("Blocked", r.AppPath + " traffic was blocked. Remote Computer was " + r.RemoteAddress + " on port " +
                               r.RemotePort + ".");
     FillTcpRowBuffer();
-    if (auto row = FindTcpRow(r, TcpRowBuffer())) {
-        row->state = host::kTcpDeleteTcb;
-        host::currentHost().setTcpEntry(*row);
-    }
+    if (auto row = FindTcpRow(r, TcpRowBuffer())) CloseTcpRow(*row);
 }
 
 }  // namespace qv::engine

@@ -1,8 +1,11 @@
 #include "platform/base/convert.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <utility>
 
 #include "platform/base/basic_error.h"
 
@@ -176,13 +179,16 @@ std::string CStr(double x) {
         while (digits.size() > 1 && digits[0] == '0') digits.erase(0, 1);
         exp = "E" + sign + digits;
     }
-    // Basic writes ".5" rather than "0.5".
-    if (mant.rfind("0.", 0) == 0) mant.erase(0, 1);
-    else if (mant.rfind("-0.", 0) == 0) mant.erase(1, 1);
     return mant + exp;
 }
 
-std::string Str(double x) { return x < 0 ? CStr(x) : " " + CStr(x); }
+std::string Str(double x) {
+    // Str writes ".5" where CStr writes "0.5".
+    std::string s = CStr(x);
+    if (s.rfind("0.", 0) == 0) s.erase(0, 1);
+    else if (s.rfind("-0.", 0) == 0) s.erase(1, 1);
+    return x < 0 ? s : " " + s;
+}
 
 std::string Hex(int64_t x) {
     char buf[32];
@@ -191,6 +197,42 @@ std::string Hex(int64_t x) {
     std::snprintf(buf, sizeof buf, "%llX", static_cast<unsigned long long>(v));
     return buf;
 }
+
+namespace {
+
+// The integer and fraction digits of a (not negative) with fracDigits fraction digits, rounded
+// half away from zero as Basic's Format rounds. The value is first taken to the 15 significant
+// digits a double holds, so 2.675 rounds as the 2.675 it was written as, not as the binary
+// 2.67499999... it is stored as.
+std::pair<std::string, std::string> roundedDigits(double a, int fracDigits) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", a);
+    const std::string text = buf;
+    const size_t e = text.find('e');
+    std::string digits = text.substr(0, 1) + text.substr(2, e - 2);  // 15 digits, d.dddd
+    const int exponent = std::atoi(text.c_str() + e + 1);
+    // digits[i] has the place value 10^(exponent - i); keep those down to 10^-fracDigits.
+    const int keep = exponent + 1 + fracDigits;
+    std::string kept;
+    if (keep >= 0) {
+        kept = digits.substr(0, std::min<size_t>(digits.size(), size_t(keep)));
+        while (int(kept.size()) < keep) kept += '0';
+        if (size_t(keep) < digits.size() && digits[size_t(keep)] >= '5') {
+            int i = int(kept.size()) - 1;
+            while (i >= 0 && kept[size_t(i)] == '9') kept[size_t(i--)] = '0';
+            if (i >= 0) ++kept[size_t(i)];
+            else kept.insert(kept.begin(), '1');
+        }
+    }
+    // Pad on the left so that there is at least one integer digit.
+    while (int(kept.size()) < fracDigits + 1) kept.insert(kept.begin(), '0');
+    std::string ip = kept.substr(0, kept.size() - size_t(fracDigits));
+    std::string fp = kept.substr(kept.size() - size_t(fracDigits));
+    while (ip.size() > 1 && ip[0] == '0') ip.erase(0, 1);
+    return {ip, fp};
+}
+
+}  // namespace
 
 std::string Format(double x, std::string_view mask) {
     if (mask.empty()) return CStr(x);
@@ -211,15 +253,7 @@ std::string Format(double x, std::string_view mask) {
         if (c == '0' || c == '#') ++fracDigits;
     }
     bool negative = x < 0;
-    double a = std::fabs(x);
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", fracDigits, a);
-    std::string num = buf;
-    std::string ip = num, fp;
-    if (auto p = num.find('.'); p != std::string::npos) {
-        ip = num.substr(0, p);
-        fp = num.substr(p + 1);
-    }
+    auto [ip, fp] = roundedDigits(std::fabs(x), fracDigits);
     while (static_cast<int>(fp.size()) > fracZeros && !fp.empty() && fp.back() == '0') fp.pop_back();
     if (ip == "0") ip.clear();
     while (static_cast<int>(ip.size()) < intZeros) ip.insert(ip.begin(), '0');

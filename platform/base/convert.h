@@ -29,16 +29,19 @@ int16_t CInt(double x);
 int16_t CInt(std::string_view s);
 double CDbl(std::string_view s);
 
-// Str: a leading blank for a number that is not negative ("42" -> " 42", -3 -> "-3").
+// Str: a leading blank for a number that is not negative ("42" -> " 42", -3 -> "-3"), and no
+// zero before the decimal point (0.5 -> " .5").
 std::string Str(double x);
-// CStr / plain decimal text of a number, as Basic prints it (no leading blank, up to 15
-// significant digits, no trailing zeros).
+// CStr / plain decimal text of a number, as the locale's default number text prints it (no
+// leading blank, up to 15 significant digits, no trailing zeros, a zero before the point of a
+// fraction: 0.999 -> "0.999").
 std::string CStr(double x);
 std::string Hex(int64_t x);
 
 // Format of a number. An empty mask gives the plain decimal text. Masks of "#", "0", "," and "."
 // as Basic reads them: "#" is an optional digit, "0" a required one, a "," between digit places
-// turns on thousands grouping, "." places the decimal point. Format(1234567, "###,###,###,###")
+// turns on thousands grouping, "." places the decimal point. Halves round away from zero
+// (Format(2.5, "0") is "3", Format(0.125, "0.00") is "0.13"). Format(1234567, "###,###,###,###")
 // is "1,234,567"; Format(0, "###,###,###,###") is "".
 std::string Format(double x, std::string_view mask = {});
 

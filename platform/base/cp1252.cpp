@@ -47,36 +47,61 @@ std::string cp1252ToUtf8(std::string_view s) {
     return out;
 }
 
+namespace {
+
+// The code point of the UTF-8 sequence at s[i], advancing i; nullopt (i unchanged) for a
+// malformed one.
+std::optional<char32_t> nextCodePoint(std::string_view s, std::size_t& i) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    const int len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+    if (len == 0 || i + static_cast<std::size_t>(len) > s.size()) return std::nullopt;
+    char32_t cp = len == 1 ? c : len == 2 ? (c & 0x1F) : len == 3 ? (c & 0x0F) : (c & 0x07);
+    for (int k = 1; k < len; ++k) {
+        const auto n = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+        if ((n & 0xC0) != 0x80) return std::nullopt;
+        cp = (cp << 6) | (n & 0x3F);
+    }
+    static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kLeast[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
+    i += static_cast<std::size_t>(len);
+    return cp;
+}
+
+}  // namespace
+
 std::string utf8ToCp1252(std::string_view s) {
     std::string out;
     out.reserve(s.size());
     std::size_t i = 0;
     while (i < s.size()) {
-        auto c = static_cast<unsigned char>(s[i]);
-        int len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        bool ok = len > 0 && i + static_cast<std::size_t>(len) <= s.size();
-        char32_t cp = 0;
-        if (ok) {
-            cp = len == 1 ? c : len == 2 ? (c & 0x1F) : len == 3 ? (c & 0x0F) : (c & 0x07);
-            for (int k = 1; k < len; ++k) {
-                auto n = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-                if ((n & 0xC0) != 0x80) {
-                    ok = false;
-                    break;
-                }
-                cp = (cp << 6) | (n & 0x3F);
-            }
-        }
-        if (!ok) {
-            out += static_cast<char>(c);
-            ++i;
+        const auto cp = nextCodePoint(s, i);
+        if (!cp) {
+            out += s[i++];
             continue;
         }
-        int b = toCp1252(cp);
+        const int b = toCp1252(*cp);
         out += b < 0 ? '?' : static_cast<char>(b);
-        i += static_cast<std::size_t>(len);
     }
     return out;
+}
+
+std::optional<std::string> utf8ToCp1252Exact(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size();) {
+        const auto cp = nextCodePoint(s, i);
+        if (!cp) return std::nullopt;
+        const int b = toCp1252(*cp);
+        if (b < 0) return std::nullopt;
+        out += static_cast<char>(b);
+    }
+    return out;
+}
+
+bool isValidUtf8(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();)
+        if (!nextCodePoint(s, i)) return false;
+    return true;
 }
 
 }  // namespace qv::base

@@ -61,7 +61,11 @@ std::string DateText(const DateTime& t) {
     return buf;
 }
 
-std::string DateTimeText(const DateTime& t) { return DateText(t) + " " + TimeText(t); }
+std::string DateTimeText(const DateTime& t) {
+    // Basic writes an exact midnight as the date alone.
+    if (t.hour == 0 && t.minute == 0 && t.second == 0) return DateText(t);
+    return DateText(t) + " " + TimeText(t);
+}
 
 double SecondsSinceMidnight(const DateTime& t) {
     return t.hour * 3600.0 + t.minute * 60.0 + t.second + t.millisecond / 1000.0;

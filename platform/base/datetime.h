@@ -21,7 +21,7 @@ struct DateTime {
 std::string TimeText(const DateTime& t);
 // "12/10/2026"
 std::string DateText(const DateTime& t);
-// "12/10/2026 3:04:05 PM"
+// "12/10/2026 3:04:05 PM"; an exact midnight gives the date alone, "12/10/2026".
 std::string DateTimeText(const DateTime& t);
 // Seconds since midnight, with the milliseconds as the fraction (Basic's Timer).
 double SecondsSinceMidnight(const DateTime& t);

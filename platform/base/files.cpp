@@ -4,16 +4,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
+
+#include "platform/base/temp_files.h"
 
 namespace qv::base {
 
 namespace {
 AtomicWriteHook g_hook;
-std::atomic<unsigned> g_tempCounter{0};
 
 bool writeAll(int fd, std::string_view data) {
     const char* p = data.data();
@@ -72,6 +72,25 @@ std::string folderOf(std::string_view path) {
     return p == std::string_view::npos ? std::string() : std::string(path.substr(0, p));
 }
 
+std::string linkTarget(std::string_view path) {
+    std::string p = nativePath(path);
+    // As many hops as the kernel follows before it gives up on a loop.
+    for (int hop = 0; hop < 40; ++hop) {
+        char buf[4096];
+        const ssize_t n = ::readlink(p.c_str(), buf, sizeof buf);
+        if (n < 0) return p;  // not a link, or nothing there
+        const std::string link(buf, static_cast<std::size_t>(n));
+        if (link.front() == '/') {
+            p = link;
+            continue;
+        }
+        const auto slash = p.rfind('/');
+        p.resize(slash == std::string::npos ? 0 : slash + 1);  // the link's own folder
+        p.append(link);
+    }
+    return {};
+}
+
 std::optional<std::string> readFile(std::string_view path) {
     std::string p = nativePath(path);
     int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
@@ -98,25 +117,28 @@ std::optional<std::string> readFile(std::string_view path) {
 }
 
 bool writeFileAtomic(std::string_view path, std::string_view data) {
-    std::string target = nativePath(path);
+    // Through a symbolic link the file it leads to is replaced, and the link stays.
+    const std::string target = linkTarget(path);
     if (target.empty()) return false;
     std::string folder = folderOf(target);
-    std::string temp = joinPath(folder.empty() ? "." : folder,
-                                "." + fileNameOf(target) + ".tmp" + std::to_string(::getpid()) + "_" +
-                                    std::to_string(g_tempCounter.fetch_add(1)));
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
+    if (folder.empty()) folder.push_back(target.front() == '/' ? '/' : '.');
+    removeLeftoverTemps(folder);
+    TempFile temp = createTempBeside(folder, fileNameOf(target));
+    if (temp.fd < 0) return false;
     struct stat old{};
-    if (::stat(target.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
-    bool ok = writeAll(fd, data) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (ok && g_hook && !g_hook(target, temp)) return false;  // simulated crash: temp stays
-    if (!ok || ::rename(temp.c_str(), target.c_str()) != 0) {
-        ::unlink(temp.c_str());
+    if (::stat(target.c_str(), &old) == 0) ::fchmod(temp.fd, old.st_mode & 07777);
+    bool ok = writeAll(temp.fd, data) && ::fsync(temp.fd) == 0;
+    if (ok && g_hook && !g_hook(target, temp.path)) {
+        ::close(temp.fd);  // simulated crash: the temporary file stays
         return false;
     }
-    syncFolder(folder);
-    return true;
+    ok = ok && ::rename(temp.path.c_str(), target.c_str()) == 0;
+    if (!ok) ::unlink(temp.path.c_str());
+    // Closing lets go of the temporary file's lock only now, after the rename, so a reader
+    // waiting to lock the new file gets it once it is complete and in place.
+    ok = ::close(temp.fd) == 0 && ok;
+    if (ok) syncFolder(folder);
+    return ok;
 }
 
 bool appendFile(std::string_view path, std::string_view data) {

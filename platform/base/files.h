@@ -20,11 +20,15 @@ std::string joinPath(std::string_view a, std::string_view b);
 std::string fileNameOf(std::string_view path);
 // The part before the last "\" or "/" ("" when there is none).
 std::string folderOf(std::string_view path);
+// The path a chain of symbolic links starting at path ends at (the native path itself when it is
+// no link, or names nothing); "" for a chain that loops.
+std::string linkTarget(std::string_view path);
 
 std::optional<std::string> readFile(std::string_view path);
 // Writes data as the whole new content of path: temporary file, flush to disk, rename into
-// place. Returns false (and leaves any old file as it was) when the folder is missing or a step
-// fails.
+// place. Through a symbolic link, the file the link leads to is replaced and the link stays.
+// Temporary files left in the folder by writers that died are removed first (temp_files.h).
+// Returns false (and leaves any old file as it was) when the folder is missing or a step fails.
 bool writeFileAtomic(std::string_view path, std::string_view data);
 // Appends data (creating the file); appendLine adds CR LF after the line.
 bool appendFile(std::string_view path, std::string_view data);

@@ -71,7 +71,7 @@ bool equalsNoCase(std::string_view a, std::string_view b) {
 std::ptrdiff_t InStr(std::ptrdiff_t start, std::string_view s, std::string_view find, bool textCompare) {
     if (start < 1) throw BasicError(kInvalidProcedureCall, "Invalid procedure call or argument");
     auto from = static_cast<std::size_t>(start - 1);
-    if (from > s.size()) return 0;
+    if (from > s.size() || s.empty()) return 0;
     if (find.empty()) return start;
     if (find.size() > s.size()) return 0;
     for (std::size_t i = from; i + find.size() <= s.size(); ++i) {

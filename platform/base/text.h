@@ -14,8 +14,9 @@ std::string Right(std::string_view s, std::ptrdiff_t n);
 std::string Mid(std::string_view s, std::ptrdiff_t start);
 std::string Mid(std::string_view s, std::ptrdiff_t start, std::ptrdiff_t length);
 
-// 1-based position of find in s at or after start, 0 when absent. An empty find gives start
-// (when start <= Len(s) + 1). Comparison is binary unless textCompare is set (case-insensitive).
+// 1-based position of find in s at or after start, 0 when absent. An empty s gives 0; otherwise
+// an empty find gives start (when start <= Len(s) + 1). Comparison is binary unless textCompare
+// is set (case-insensitive).
 std::ptrdiff_t InStr(std::string_view s, std::string_view find, bool textCompare = false);
 std::ptrdiff_t InStr(std::ptrdiff_t start, std::string_view s, std::string_view find,
                      bool textCompare = false);

@@ -2,18 +2,28 @@
 
 #include "platform/base/text.h"
 #include "platform/forms/form.h"
+#include "platform/gui/window_system.h"
 
 namespace qv::forms {
 
 Control::Control(Form& owner, std::string name, int index)
-    : form_(&owner), name_(std::move(name)), index_(index) {
+    : form_(&owner), name_(std::move(name)), index_(index), input_(owner, this, *this) {
     form_->registerControl(this);
 }
 
-Control::~Control() { form_->unregisterControl(this); }
+Control::~Control() {
+    // The controls inside go back to the form (and their windows with them) before this
+    // control's window goes.
+    form_->unregisterControl(this);
+    destroyWindow();
+}
 
 void Control::Container(Control* c) {
     container_ = c;
+    if (hwnd_ != 0) {
+        const gui::HWnd parent = containerWindow();
+        if (parent != 0) gui::windows().setParent(hwnd_, parent);
+    }
     changed();
 }
 
@@ -76,7 +86,14 @@ bool Control::containsFormPoint(int x, int y) const {
     return x >= l && y >= t && x < l + Width() && y < t + Height();
 }
 
-void Control::SetFocus() { form_->focusControl(this); }
+void Control::SetFocus() {
+    // The window takes the focus (its WM_SETFOCUS tells the form); a control of a form that
+    // does not show keeps the focus in its form only.
+    if (hwnd_ != 0) gui::windows().setFocus(hwnd_);
+    form_->focusControl(this);
+}
+
+bool Control::focused() const { return form_->ActiveControl() == this; }
 
 void Control::mouseDown(int button, int shift, float x, float y) { MouseDown(button, shift, x, y); }
 void Control::mouseMove(int button, int shift, float x, float y) { MouseMove(button, shift, x, y); }

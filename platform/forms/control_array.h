@@ -48,8 +48,12 @@ public:
         if (exists(index)) throw base::BasicError(360, "Object already loaded");
         T& c = create(index);
         c.Visible(false);
-        // On a loaded form the element starts at once (a timer counts, a user control sites).
-        if (form_->loaded()) c.designApplied();
+        // On a loaded form the element gets its window and starts at once (a timer counts, a
+        // user control sites).
+        if (form_->loaded()) {
+            c.attachWindow();
+            c.designApplied();
+        }
         return c;
     }
     void Unload(int index) {

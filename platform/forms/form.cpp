@@ -9,6 +9,7 @@
 #include "platform/forms/control.h"
 #include "platform/forms/instances.h"
 #include "platform/forms/runtime.h"
+#include "platform/gui/window_system.h"
 
 namespace qv::forms {
 namespace {
@@ -36,17 +37,17 @@ const std::string& designFolder() {
 Form::Form(std::string name, std::string designName)
     : name_(std::move(name)), designName_(std::move(designName)) {}
 
-Form::~Form() = default;
+Form::~Form() { destroyWindows(); }
 
 void Form::Width(int w) {
     width_ = std::max(w, 0);
-    ++changes_;
+    changed();
     if (loaded_) Form_Resize();
 }
 
 void Form::Height(int h) {
     height_ = std::max(h, 0);
-    ++changes_;
+    changed();
     if (loaded_) Form_Resize();
 }
 
@@ -55,7 +56,7 @@ void Form::Move(int left, int top, int width, int height) {
     Top(top);
     width_ = std::max(width, 0);
     height_ = std::max(height, 0);
-    ++changes_;
+    changed();
     if (loaded_) Form_Resize();
 }
 
@@ -84,27 +85,26 @@ void Form::Show(int modal) {
     if (!loaded_) return;  // its Load unloaded it
     bool wasVisible = visible_;
     visible_ = true;
-    ++changes_;
+    changed();
     if (!wasVisible) {
+        if (hwnd_ != 0) {
+            gui::WindowSystem& ws = gui::windows();
+            ws.showWindow(hwnd_, true);
+            ws.setForegroundWindow(hwnd_);
+        }
         HandlerScope scope;
         notifyShown();
         Form_Activate();
     }
-    if (modal != 0 && !modal_) {
-        // The wait counts as a running handler: a form unloaded meanwhile (this one too) is
-        // released only after Show has returned to its caller.
-        HandlerScope scope;
-        modal_ = true;
-        runUntil([this] { return !loaded_ || !visible_ || ended(); });
-        modal_ = false;
-    }
+    if (modal != 0 && !modal_ && loaded_) runModal();
 }
 
 void Form::Hide() {
     if (!loaded_) Load(*this);
     bool wasVisible = visible_;
     visible_ = false;
-    ++changes_;
+    changed();
+    if (hwnd_ != 0) gui::windows().showWindow(hwnd_, false);
     if (wasVisible) notifyShown();
 }
 
@@ -119,6 +119,9 @@ void Form::focusControl(Control* c) {
     if (focus_ == c) return;
     Control* old = focus_;
     focus_ = c;
+    // Both draw their focus anew.
+    if (old != nullptr) old->Refresh();
+    if (c != nullptr) c->Refresh();
     HandlerScope scope;
     std::vector<Control*> controls = controls_;
     for (Control* k : controls)
@@ -136,10 +139,11 @@ void Form::registerControl(Control* c) { controls_.push_back(c); }
 void Form::unregisterControl(Control* c) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
     if (focus_ == c) focus_ = nullptr;
-    if (captured_ == c) captured_ = nullptr;
-    if (hovered_ == c) hovered_ = nullptr;
-    for (Control* other : controls_)
+    input_.forget(c);
+    for (Control* other : controls_) {
+        other->forget(c);
         if (other->Container() == c) other->Container(nullptr);
+    }
 }
 
 void Form::unregisterArray(void* array) {
@@ -224,6 +228,8 @@ void Load(Form& f) {
         f.loading_ = false;
         throw;
     }
+    // The windows first: a user control reaches its own as it reads its properties.
+    f.createWindows();
     std::vector<Control*> controls = f.controls_;
     try {
         for (Control* c : controls) c->designApplied();
@@ -231,6 +237,7 @@ void Load(Form& f) {
         // A control refused its values (a user control's ReadProperties): the form stays
         // unloaded, and what the others started (timers) stops again.
         for (Control* c : controls) c->formUnloading();
+        f.destroyWindows();
         f.loading_ = false;
         throw;
     }
@@ -254,8 +261,7 @@ bool Form::unloadSteps(int mode) {
     visible_ = false;
     if (wasVisible) notifyShown();
     loaded_ = false;
-    hovered_ = nullptr;
-    captured_ = nullptr;
+    destroyWindows();
     ++changes_;
     detail::formUnloaded(*this);
     return true;
@@ -271,9 +277,7 @@ Control* Form::controlAt(int x, int y) const {
     int bestDepth = -1;
     bool bestWindowed = false;
     for (Control* c : controls_) {
-        if (!c->shownOnForm() || !c->containsFormPoint(tx, ty)) continue;
-        // Line and Timer take no mouse input.
-        if (c->kind() == "Line" || c->kind() == "Timer") continue;
+        if (!c->shownOnForm() || !c->takesMouse() || !c->containsFormPoint(tx, ty)) continue;
         int depth = depthOf(c);
         bool w = c->windowed();
         // Deeper wins; at the same depth windowed controls lie above windowless ones, and the
@@ -285,111 +289,6 @@ Control* Form::controlAt(int x, int y) const {
         }
     }
     return best;
-}
-
-void Form::injectMouseDown(int button, int shift, int x, int y) {
-    if (!loaded_ || !Enabled()) return;
-    Control* c = captured_ != nullptr ? captured_ : controlAt(x, y);
-    if (c != nullptr && !c->enabledOnForm()) return;
-    captureButtons_ |= button;
-    if (c == nullptr) {
-        HandlerScope scope;
-        Form_MouseDown(button, shift, static_cast<float>(pixelsToTwips(x)), static_cast<float>(pixelsToTwips(y)));
-        return;
-    }
-    captured_ = c;
-    c->mouseDown(button, shift, static_cast<float>(pixelsToTwips(x) - c->formLeft()),
-                 static_cast<float>(pixelsToTwips(y) - c->formTop()));
-}
-
-void Form::injectKeyDown(int keyCode, int shift) {
-    if (!loaded_ || !Enabled()) return;
-    if (focus_ != nullptr && focus_->enabledOnForm()) focus_->keyDown(keyCode, shift);
-    if (keyCode == 9 && loaded_) {
-        std::vector<Control*> order;
-        for (Control* c : controls_)
-            if (c->canFocus()) order.push_back(c);
-        if (order.empty()) return;
-        std::stable_sort(order.begin(), order.end(),
-                         [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
-        auto it = std::find(order.begin(), order.end(), focus_);
-        const bool back = (shift & kShiftMask) != 0;
-        size_t i = 0;
-        if (it != order.end()) {
-            const size_t at = static_cast<size_t>(it - order.begin());
-            i = back ? (at + order.size() - 1) % order.size() : (at + 1) % order.size();
-        } else if (back) {
-            i = order.size() - 1;
-        }
-        focusControl(order[i]);
-    }
-}
-
-void Form::injectKeyUp(int keyCode, int shift) {
-    if (loaded_ && focus_ != nullptr && focus_->enabledOnForm()) focus_->keyUp(keyCode, shift);
-}
-
-void Form::injectKeyPress(int keyAscii) {
-    if (loaded_ && focus_ != nullptr && focus_->enabledOnForm()) focus_->keyPress(keyAscii);
-}
-
-void Form::hover(Control* c) {
-    if (hovered_ == c) return;
-    Control* left = hovered_;
-    hovered_ = c;
-    if (left != nullptr) left->mouseLeave();
-}
-
-void Form::injectMouseLeave() {
-    if (loaded_) hover(nullptr);
-}
-
-void Form::injectMouseMove(int button, int shift, int x, int y) {
-    if (!loaded_) return;
-    hover(controlAt(x, y));
-    if (!loaded_) return;
-    Control* c = captured_ != nullptr ? captured_ : controlAt(x, y);
-    if (c == nullptr) {
-        HandlerScope scope;
-        Form_MouseMove(button, shift, static_cast<float>(pixelsToTwips(x)), static_cast<float>(pixelsToTwips(y)));
-        return;
-    }
-    if (!c->enabledOnForm()) return;
-    c->mouseMove(button, shift, static_cast<float>(pixelsToTwips(x) - c->formLeft()),
-                 static_cast<float>(pixelsToTwips(y) - c->formTop()));
-}
-
-void Form::injectMouseUp(int button, int shift, int x, int y) {
-    if (!loaded_) return;
-    Control* c = captured_;
-    captureButtons_ &= ~button;
-    if (captureButtons_ == 0) captured_ = nullptr;
-    const float fx = static_cast<float>(pixelsToTwips(x)), fy = static_cast<float>(pixelsToTwips(y));
-    if (c == nullptr) {
-        if (controlAt(x, y) != nullptr) return;
-        HandlerScope scope;
-        Form_MouseUp(button, shift, fx, fy);
-        Form_Click();
-        return;
-    }
-    const float cx = fx - static_cast<float>(c->formLeft()), cy = fy - static_cast<float>(c->formTop());
-    // The control may unload the form from its MouseUp; keep going only while it is loaded.
-    c->mouseUp(button, shift, cx, cy);
-    if (loaded_ && c->containsFormPoint(pixelsToTwips(x), pixelsToTwips(y))) c->mouseClick(button, cx, cy);
-}
-
-void Form::injectClick(int x, int y, int button) {
-    injectMouseDown(button, 0, x, y);
-    injectMouseUp(button, 0, x, y);
-}
-
-void Form::clickControl(Control& c, int button) {
-    if (!loaded_ || !c.shownOnForm() || !c.enabledOnForm()) return;
-    const float x = static_cast<float>(c.Width() / 2), y = static_cast<float>(c.Height() / 2);
-    c.mouseDown(button, 0, x, y);
-    if (!loaded_) return;
-    c.mouseUp(button, 0, x, y);
-    if (loaded_) c.mouseClick(button, x, y);
 }
 
 }  // namespace qv::forms

@@ -6,19 +6,28 @@
 // Life cycle: Initialize when the object is made (by Default or New), Load when it is first
 // used, Show and Hide, Unload (QueryUnload and Unload may cancel), and Terminate when the object
 // is released, which for an unload inside a handler happens after that handler has returned.
+//
+// A loaded form is a top-level window of the window system, made at Load (with the windows of
+// its controls) and destroyed at Unload. A captioned form has a frame around its client area
+// that it draws itself on WM_NCPAINT; its client area shows the back colour and the windowless
+// controls on it. Input reaches the form and its controls through their windows.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/forms/client_input.h"
 #include "platform/forms/design.h"
 #include "platform/forms/types.h"
+#include "platform/gfx/canvas.h"
+#include "platform/gui/types.h"
 
 namespace qv::forms {
 
 class Control;
 class Menu;
 
-class Form {
+class Form : private ClientInput::Owner {
 public:
     // designName: the design file (without ".qvf") in the design folder; "" for none.
     explicit Form(std::string name, std::string designName = "");
@@ -78,24 +87,49 @@ public:
     void Hide();
     bool loaded() const { return loaded_; }
     bool isModal() const { return modal_; }
-    bool isTopmost() const { return topmost_; }
-    void setTopmost(bool t) { topmost_ = t; }
+    // Whether the window is in the topmost band (clsOnTop puts it there).
+    bool isTopmost() const;
+    void setTopmost(bool t);
 
     // The window's region as region data (a header and rectangles, in pixels); empty for none.
+    // The design's "Region" shapes the window as the form loads; setting it shapes it at once.
     const std::vector<uint8_t>& windowRegion() const { return region_; }
-    void setWindowRegion(std::vector<uint8_t> data) { region_ = std::move(data); ++changes_; }
+    void setWindowRegion(std::vector<uint8_t> data);
 
     // Opens a menu at the cursor and runs the chosen entry's Click before returning.
     void PopupMenu(Menu& menu);
-    void Refresh() { ++changes_; }
+    void Refresh() { changed(); }
     int changeCount() const { return changes_; }
+
+    // ---- the window
+    // The form's window while it is loaded, else 0.
+    gui::HWnd hWnd() const { return hwnd_; }
+    // The window its controls' windows are children of and its windowless controls are drawn
+    // on: its own (for the inside of a user control, that control's).
+    virtual gui::HWnd clientWindow() const { return hwnd_; }
+    // Whether the form has a top-level window of its own (the inside of a user control has not).
+    virtual bool ownsWindow() const { return true; }
+    // The form whose window this one shows in.
+    virtual Form& topForm() { return *this; }
+    // The tooltip window that shows the ToolTipText of its controls; made on first use, 0
+    // while the form has no window.
+    gui::HWnd toolTipWindow();
+    // A picture of the whole window as it looks now, its caption bar in the active colours or
+    // not; the form is loaded first. An empty canvas for a form with no window.
+    gfx::Canvas printWindow(bool active);
+    // The form's window procedure.
+    gui::LResult windowProc(gui::HWnd hwnd, gui::MessageId msg, gui::WParam w, gui::LParam l);
+    // The mouse among the windowless controls on the form's client area.
+    ClientInput& clientInput() { return input_; }
 
     const std::vector<Control*>& Controls() const { return controls_; }
     // The control of that name and index (-1: not an array element), or nullptr.
     Control* findControl(std::string_view name, int index = -1) const;
     Control* ActiveControl() const { return focus_; }
 
-    // Input from the window system or a test, in pixels within the client area.
+    // Test input, in pixels within the client area: it goes in as a person's input at that
+    // point of the screen (the form must show), through the window system to the window
+    // there. Keys go to the window with the focus (the form's own when none of it has it).
     void injectMouseDown(int button, int shift, int x, int y);
     void injectMouseMove(int button, int shift, int x, int y);
     void injectMouseUp(int button, int shift, int x, int y);
@@ -108,7 +142,10 @@ public:
     void injectMouseLeave();
     // Down and up at one point: the control there gets its Click.
     void injectClick(int x, int y, int button = kLeftButton);
-    // Down and up in the middle of a control.
+    // Down and up in the middle of a control, shown and enabled on its form: the press and the
+    // release go to the control's window (its container's for a windowless one) as the window
+    // system delivers them, whether or not the form shows; where the window shows, the pointer
+    // moves there first.
     void clickControl(Control& c, int button = kLeftButton);
     // The close box of the title bar: QueryUnload with kFormControlMenu, then Unload.
     void closeByUser();
@@ -130,8 +167,12 @@ public:
     void unregisterArray(void* array);
     const std::string& designName() const { return designName_; }
 
+    // Makes the windows of the controls that have none yet (a control made after the load).
+    void attachControls();
+
 protected:
-    void changed() { ++changes_; }
+    // A property changed: the window follows and is painted again.
+    void changed();
 
 private:
     friend void Load(Form& f);
@@ -141,7 +182,28 @@ private:
     void applyControls(const Design& d);
     bool unloadSteps(int mode);
     void notifyShown();
-    void hover(Control* c);
+
+    // The window (form_window_proc.cpp).
+    void createWindows();
+    void destroyWindows();
+    void syncWindow();
+    void applyRegion();
+    void paintClient(gui::HWnd hwnd);
+    gui::LResult mouseMessage(gui::HWnd hwnd, gui::MessageId msg, gui::WParam w, gui::LParam l);
+    void frameMouse(gui::MessageId msg, gfx::Point windowPoint);
+    void followWindowMove(int x, int y);
+    void runModal();
+    // Delivers what the window system has queued for the test input.
+    void pumpInput();
+
+    void ownDown(int button, int shift, float x, float y) override;
+    void ownMove(int buttons, int shift, float x, float y) override;
+    void ownUp(int button, int shift, float x, float y) override;
+    void ownClick(int button, float x, float y) override;
+    void ownDblClick(int button, float x, float y) override;
+    bool ownTakesDoubleClicks() const override { return true; }
+    bool ownContains(float x, float y) const override;
+    float toScale(float twips) const;
 
     std::string name_;
     std::string designName_;
@@ -157,9 +219,15 @@ private:
     std::vector<Control*> controls_;
     std::vector<ArrayFactory> arrays_;
     Control* focus_ = nullptr;
-    Control* captured_ = nullptr;
-    Control* hovered_ = nullptr;
-    int captureButtons_ = 0;
+
+    gui::HWnd hwnd_ = 0;
+    gui::HWnd tip_ = 0;  // the tooltip window of its controls' ToolTipText
+    ClientInput input_{*this, nullptr, *this};
+    std::optional<bool> printActive_;  // while a picture is taken: the caption bar's look
+    // A drag of the caption bar or a press on the close box, in screen pixels.
+    enum class FramePress { None, Caption, Close } framePress_ = FramePress::None;
+    gfx::Point dragFrom_{};
+    gfx::Point dragStart_{};
 };
 
 // Loads a form (reads its design, then raises Load); a loaded form is left as it is.

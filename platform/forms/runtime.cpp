@@ -1,33 +1,30 @@
 #include "platform/forms/runtime.h"
 
-#include <poll.h>
-
-#include <algorithm>
 #include <deque>
 #include <map>
 #include <stdexcept>
-#include <thread>
-#include <vector>
 
 #include "platform/base/clock.h"
+#include "platform/gui/messages.h"
+#include "platform/gui/window_system.h"
 
 namespace qv::forms {
 namespace {
 
-struct TimerEntry {
-    int interval = 0;
-    int64_t due = 0;
-    bool running = false;
-    std::function<void()> onFire;
-};
+constexpr const char* kRuntimeClass = "QvFormsRuntime";
+constexpr gui::MessageId kRunPosted = gui::WM_USER + 1;
+constexpr gui::MessageId kRunReleases = gui::WM_USER + 2;
 
 struct State {
     int depth = 0;
-    std::vector<Poller*> pollers;
-    std::map<TimerId, TimerEntry> timers;
-    TimerId nextTimer = 1;
-    std::deque<std::function<void()>> posted;
+    gui::WindowSystem* ws = nullptr;  // where `window` was made
+    gui::HWnd window = 0;
+    std::map<std::uint64_t, std::function<void()>> posted;
+    std::uint64_t nextPost = 1;
+    std::map<TimerId, std::function<void()>> timers;
+    TimerId nextTimer = 1;  // never reused, so a stale id stops nothing of a newer timer
     std::deque<std::function<void()>> releases;
+    bool releasePosted = false;
     std::function<void()> idleHook;
 };
 
@@ -36,157 +33,138 @@ State& state() {
     return s;
 }
 
-int64_t tick() { return base::clock().tickMs(); }
+void runReleases() {
+    State& s = state();
+    while (s.depth == 0 && !s.releases.empty()) {
+        auto work = std::move(s.releases.front());
+        s.releases.pop_front();
+        work();
+    }
+}
 
-int effectiveInterval(int interval) {
-    if (!base::clock().isFake() && interval < 10) return 10;
-    return interval;
+gui::LResult runtimeProc(gui::HWnd h, gui::MessageId msg, gui::WParam w, gui::LParam l) {
+    State& s = state();
+    if (msg == kRunPosted) {
+        auto it = s.posted.find(w);
+        if (it == s.posted.end()) return 0;
+        std::function<void()> work = std::move(it->second);
+        s.posted.erase(it);
+        HandlerScope scope;
+        work();
+        return 0;
+    }
+    if (msg == kRunReleases) {
+        s.releasePosted = false;
+        runReleases();
+        return 0;
+    }
+    return gui::windows().defWindowProc(h, msg, w, l);
+}
+
+bool ours(gui::WindowSystem& ws) {
+    State& s = state();
+    return s.ws == &ws && ws.isWindow(s.window) && ws.className(s.window) == kRuntimeClass;
+}
+
+// The hidden window of the current window system that carries the runtime's messages and
+// timers; a window system of its own (a test's) gets a new one, and what was pending for the
+// old one is gone with it.
+gui::HWnd runtimeWindow() {
+    gui::WindowSystem& ws = gui::windows();
+    State& s = state();
+    if (ours(ws)) return s.window;
+    s.posted.clear();
+    s.releasePosted = false;
+    if (!ws.isClassRegistered(kRuntimeClass)) ws.registerClass(gui::WindowClass{kRuntimeClass, runtimeProc});
+    gui::CreateParams p;
+    p.className = kRuntimeClass;
+    p.style = gui::WS_POPUP;
+    s.window = ws.createWindow(p);
+    s.ws = &ws;
+    return s.window;
+}
+
+void postRelease() {
+    State& s = state();
+    if (s.releasePosted) return;
+    s.releasePosted = gui::windows().postMessage(runtimeWindow(), kRunReleases);
 }
 
 void fireTimer(TimerId id) {
     auto it = state().timers.find(id);
-    if (it == state().timers.end() || it->second.running) return;
-    it->second.due = tick() + effectiveInterval(it->second.interval);
-    it->second.running = true;
-    std::function<void()> f = it->second.onFire;
-    {
-        HandlerScope scope;
-        f();
-    }
-    it = state().timers.find(id);
-    if (it != state().timers.end()) it->second.running = false;
-}
-
-void fireDueTimers() {
-    // Fire in due order; a timer started or restarted by a handler waits for a later pass.
-    std::vector<std::pair<int64_t, TimerId>> due;
-    const int64_t now = tick();
-    for (auto& [id, t] : state().timers)
-        if (t.interval > 0 && t.due <= now && !t.running) due.emplace_back(t.due, id);
-    std::sort(due.begin(), due.end());
-    for (auto& [when, id] : due) {
-        auto it = state().timers.find(id);
-        if (it == state().timers.end() || it->second.due != when) continue;
-        fireTimer(id);
-    }
-}
-
-void runReleases() {
-    while (state().depth == 0 && !state().releases.empty()) {
-        auto work = std::move(state().releases.front());
-        state().releases.pop_front();
-        work();
-    }
+    if (it == state().timers.end()) return;
+    std::function<void()> f = it->second;  // the handler may stop or restart its own timer
+    HandlerScope scope;
+    f();
 }
 
 }  // namespace
 
 HandlerScope::HandlerScope() { ++state().depth; }
-HandlerScope::~HandlerScope() { --state().depth; }
+HandlerScope::~HandlerScope() {
+    if (--state().depth == 0 && !state().releases.empty()) postRelease();
+}
 int handlerDepth() { return state().depth; }
 
-void addPoller(Poller* p) {
-    auto& v = state().pollers;
-    if (std::find(v.begin(), v.end(), p) == v.end()) v.push_back(p);
-}
-
-void removePoller(Poller* p) {
-    auto& v = state().pollers;
-    v.erase(std::remove(v.begin(), v.end(), p), v.end());
-}
-
 TimerId startTimer(int intervalMs, std::function<void()> onFire) {
-    TimerId id = state().nextTimer++;
-    TimerEntry e;
-    e.interval = intervalMs;
-    e.due = tick() + effectiveInterval(intervalMs);
-    e.onFire = std::move(onFire);
-    state().timers.emplace(id, std::move(e));
+    State& s = state();
+    const TimerId id = s.nextTimer++;
+    s.timers.emplace(id, std::move(onFire));
+    const auto interval = static_cast<std::uint32_t>(intervalMs > 0 ? intervalMs : 0);
+    gui::windows().setTimer(runtimeWindow(), static_cast<std::uintptr_t>(id), interval,
+                            [id](gui::HWnd, std::uintptr_t, std::int64_t) { fireTimer(id); });
     return id;
 }
 
-void stopTimer(TimerId id) { state().timers.erase(id); }
-
-int64_t timerDue(TimerId id) {
-    auto it = state().timers.find(id);
-    if (it == state().timers.end() || it->second.interval <= 0) return -1;
-    return it->second.due;
+void stopTimer(TimerId id) {
+    State& s = state();
+    if (s.timers.erase(id) == 0) return;
+    gui::WindowSystem& ws = gui::windows();
+    if (ours(ws)) ws.killTimer(s.window, static_cast<std::uintptr_t>(id));
 }
 
-void post(std::function<void()> work) { state().posted.push_back(std::move(work)); }
+void post(std::function<void()> work) {
+    State& s = state();
+    const gui::HWnd h = runtimeWindow();
+    const std::uint64_t id = s.nextPost++;
+    s.posted.emplace(id, std::move(work));
+    gui::windows().postMessage(h, kRunPosted, static_cast<gui::WParam>(id));
+}
 
 void releaseLater(std::function<void()> work) {
     state().releases.push_back(std::move(work));
+    if (state().depth == 0) postRelease();
 }
 
 void DoEvents() {
-    // Only the work posted before this pass, so work that posts more cannot spin forever.
-    size_t n = state().posted.size();
-    while (n-- > 0 && !state().posted.empty()) {
-        auto work = std::move(state().posted.front());
-        state().posted.pop_front();
-        HandlerScope scope;
-        work();
-    }
-    std::vector<Poller*> pollers = state().pollers;
-    for (Poller* p : pollers) {
-        auto& v = state().pollers;
-        if (std::find(v.begin(), v.end(), p) != v.end()) p->poll();
-    }
-    fireDueTimers();
+    gui::windows().doEvents();
     runReleases();
 }
 
 void advance(int64_t ms) {
-    auto* fake = dynamic_cast<base::FakeClock*>(&base::clock());
-    if (fake == nullptr) throw std::logic_error("advance needs a FakeClock");
-    const int64_t target = fake->tickMs() + std::max<int64_t>(ms, 0);
-    DoEvents();
-    for (;;) {
-        int64_t next = -1;
-        for (auto& [id, t] : state().timers)
-            if (t.interval > 0 && !t.running && (next < 0 || t.due < next)) next = t.due;
-        if (next < 0 || next > target) break;
-        if (next > fake->tickMs()) fake->advance(next - fake->tickMs());
-        DoEvents();
-    }
-    if (target > fake->tickMs()) fake->advance(target - fake->tickMs());
-    DoEvents();
+    if (!base::clock().isFake()) throw std::logic_error("advance needs a FakeClock");
+    gui::windows().pumpFor(ms);
+    runReleases();
 }
 
 void runUntil(const std::function<bool()>& done) {
-    while (!done()) {
-        DoEvents();
-        if (done()) break;
-        if (base::clock().isFake()) {
-            if (!state().idleHook) throw std::logic_error("a wait that nothing can end");
-            auto hook = state().idleHook;
-            hook();
-            continue;
-        }
-        // Wait for a socket or the next timer, at most 10 ms, so posted work is never stuck.
-        std::vector<pollfd> fds;
-        for (Poller* p : state().pollers)
-            if (p->waitFd() >= 0) fds.push_back(pollfd{p->waitFd(), p->waitEvents(), 0});
-        int wait = 10;
-        if (!state().posted.empty()) wait = 0;
-        for (auto& [id, t] : state().timers)
-            if (t.interval > 0) wait = static_cast<int>(std::clamp<int64_t>(t.due - tick(), 0, wait));
-        if (fds.empty())
-            std::this_thread::sleep_for(std::chrono::milliseconds(wait));
-        else
-            ::poll(fds.data(), fds.size(), wait);
-    }
+    std::function<void()> idle = state().idleHook;
+    if (!idle) idle = [] { throw std::logic_error("a wait that nothing can end"); };
+    gui::windows().runUntil(done, base::clock().isFake() ? idle : std::function<void()>{});
 }
 
 void setIdleHook(std::function<void()> hook) { state().idleHook = std::move(hook); }
 
 void resetRuntime() {
-    auto& s = state();
-    s.pollers.clear();
-    s.timers.clear();
+    State& s = state();
+    gui::WindowSystem& ws = gui::windows();
+    if (ours(ws)) ws.destroyWindow(s.window);  // its timers and posted messages go with it
+    s.window = 0;
+    s.ws = nullptr;
     s.posted.clear();
+    s.timers.clear();
     s.releases.clear();
+    s.releasePosted = false;
     s.idleHook = nullptr;
 }
 

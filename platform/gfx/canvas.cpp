@@ -10,6 +10,14 @@ Canvas::Canvas(int32_t width, int32_t height, Colour fill)
 
 void Canvas::fill(Colour c) { std::fill(pixels_.begin(), pixels_.end(), c & 0xFFFFFF); }
 
+void Canvas::fill(const Rect& r, Colour c) {
+    const Rect on = intersect(r, {0, 0, width_, height_});
+    for (int32_t y = on.top; y < on.bottom; ++y) {
+        auto row = pixels_.begin() + std::ptrdiff_t(y) * width_;
+        std::fill(row + on.left, row + on.right, c & 0xFFFFFF);
+    }
+}
+
 void Canvas::resize(int32_t width, int32_t height, Colour fill) {
     Canvas next(width, height, fill);
     for (int32_t y = 0; y < std::min(height_, next.height_); ++y)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/gfx/colour.h"
+#include "platform/gfx/geometry.h"
 
 namespace qv::gfx {
 
@@ -29,6 +30,8 @@ public:
         if (inside(x, y)) pixels_[size_t(y) * size_t(width_) + size_t(x)] = c & 0xFFFFFF;
     }
     void fill(Colour c);
+    // The pixels of r that lie on the canvas.
+    void fill(const Rect& r, Colour c);
     // A new size; the pixels that stay inside keep their colour, new ones get fill.
     void resize(int32_t width, int32_t height, Colour fill = rgb(255, 255, 255));
 

@@ -227,8 +227,15 @@ bool DeviceContext::fillRect(const Rect& r, const Brush& brush) {
                           int32_t(clampCoord(int64_t(r.right) + origin_.x)), int32_t(clampCoord(int64_t(r.bottom) + origin_.y))};
     const Rect on = intersect(canvasRect, {0, 0, canvas_->width(), canvas_->height()});
     const Colour c = resolve(brush.colour);
-    for (int32_t y = on.top; y < on.bottom; ++y)
-        for (int32_t x = on.left; x < on.right; ++x) plot(x, y, c);
+    if (!clip_) {
+        canvas_->fill(on, c);
+        return true;
+    }
+    // Row by row through the clip's rectangles rather than pixel by pixel.
+    for (const Rect& q : clip_->rects()) {
+        if (q.top >= on.bottom) break;
+        canvas_->fill(intersect(q, on), c);
+    }
     return true;
 }
 

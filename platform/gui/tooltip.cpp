@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "platform/gui/tooltip_look.h"
 #include "platform/gui/window_system.h"
 
 namespace qv::gui {
@@ -40,6 +41,17 @@ std::optional<std::size_t> toolAt(WindowSystem& ws, const TooltipState& st, Poin
     return std::nullopt;
 }
 
+TipLook lookOf(WindowSystem& ws, HWnd tip, const TooltipState& st) {
+    TipLook look;
+    look.title = st.title;
+    look.icon = st.titleIcon;
+    look.text = st.tools[*st.shown].text;
+    look.balloon = (ws.style(tip) & TTS_BALLOON) != 0;
+    if (st.textColor) look.textColour = gfx::translateColour(*st.textColor);
+    if (st.backColor) look.backColour = gfx::translateColour(*st.backColor);
+    return look;
+}
+
 // Watches a tool window's pointer for the tooltip `tip`.
 LResult watchTool(HWnd hwnd, MessageId msg, WParam w, LParam l, std::uintptr_t id,
                   std::intptr_t) {
@@ -47,13 +59,17 @@ LResult watchTool(HWnd hwnd, MessageId msg, WParam w, LParam l, std::uintptr_t i
     const HWnd tip = static_cast<HWnd>(id);
     if (auto st = stateOf(ws, tip)) {
         switch (msg) {
-            case WM_MOUSEMOVE:
-                if (!toolAt(ws, *st, ws.cursorPos())) {
+            case WM_MOUSEMOVE: {
+                const auto at = toolAt(ws, *st, ws.cursorPos());
+                if (!at) {
                     hide(ws, tip, *st);
-                } else if (!st->shown) {
+                } else if (at != st->shown) {
+                    // Onto another tool: its own tip after the pointer rests on it.
+                    if (st->shown) hide(ws, tip, *st);
                     ws.setTimer(tip, kShowTimer, kTooltipInitialMs);  // restarts while moving
                 }
                 break;
+            }
             case WM_MOUSELEAVE:
             case WM_LBUTTONDOWN:
             case WM_RBUTTONDOWN:
@@ -120,9 +136,10 @@ LResult tooltipProc(HWnd tip, MessageId msg, WParam w, LParam l) {
                 ws.killTimer(tip, kShowTimer);
                 if (auto i = toolAt(ws, *st, ws.cursorPos())) {
                     st->shown = *i;
+                    st->picture = renderTip(lookOf(ws, tip, *st));
                     const Point p = ws.cursorPos();
-                    ws.setWindowPos(tip, HWND_TOP, p.x, p.y + 20, 0, 0,
-                                    SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+                    ws.setWindowPos(tip, HWND_TOP, p.x, p.y + 20, st->picture.width(), st->picture.height(),
+                                    SWP_NOACTIVATE | SWP_SHOWWINDOW);
                     ws.setTimer(tip, kPopTimer, kTooltipAutoPopMs);
                     ws.setTimer(tip, kLeaveTimer, kTooltipLeaveCheckMs);
                 }
@@ -132,6 +149,11 @@ LResult tooltipProc(HWnd tip, MessageId msg, WParam w, LParam l) {
                 if (toolAt(ws, *st, ws.cursorPos()) != st->shown) hide(ws, tip, *st);
             }
             return 0;
+        case WM_PAINT: {
+            gfx::DeviceContext dc = ws.beginPaint(tip);
+            dc.bitBlt(0, 0, st->picture.width(), st->picture.height(), st->picture, 0, 0);
+            return 0;
+        }
         case WM_DESTROY:
             for (const ToolInfo& t : st->tools) ws.removeWindowSubclass(t.hwnd, std::uintptr_t(tip));
             return 0;

@@ -2,12 +2,14 @@
 // Tooltip windows, class "tooltips_class32": one tool per control window (told apart by the
 // window and an id), each with the rectangle of the control it covers and its text; a title
 // with an icon, text and back colours; balloon style by TTS_BALLOON. With TTF_SUBCLASS the
-// tooltip watches the control's mouse moves and shows the tip after the pointer rests on it.
+// tooltip watches the control's mouse moves and shows the tip after the pointer rests on it;
+// the window then takes the size of the tip's picture (tooltip_look.h) and paints it.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/gfx/canvas.h"
 #include "platform/gui/types.h"
 
 namespace qv::gui {
@@ -47,6 +49,8 @@ struct TooltipState {
     std::optional<std::uint32_t> backColor;
     // The tool whose tip shows now, if any (the window is visible exactly then).
     std::optional<std::size_t> shown;
+    // The picture of the tip that shows.
+    gfx::Canvas picture;
 };
 
 // Milliseconds the pointer rests before a tip shows, and how long it stays.

@@ -19,6 +19,15 @@ using LResult = std::intptr_t;
 using Point = gfx::Point;
 using Rect = gfx::Rect;
 
+// The frame of a window around its client area, in pixels on each side.
+struct Insets {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    friend bool operator==(const Insets&, const Insets&) = default;
+};
+
 // A window procedure: what a window does with one message.
 using WndProc = std::function<LResult(HWnd, MessageId, WParam, LParam)>;
 

@@ -1,5 +1,6 @@
 // Window procedures, subclass chains, sent and posted messages, the loop and its timers.
 #include <algorithm>
+#include <stdexcept>
 
 #include "platform/base/clock.h"
 #include "platform/gui/window_record.h"
@@ -201,30 +202,47 @@ void WindowSystem::pumpFor(std::int64_t ms) {
     }
 }
 
-int WindowSystem::runMessageLoop() {
+bool WindowSystem::idleStep(const std::function<void()>& idle) {
+    if (!queue_.empty()) return true;
     base::Clock& clock = base::clock();
+    auto due = timers_.nextDue();
+    const std::int64_t now = clock.tickMs();
+    if (auto* fake = dynamic_cast<base::FakeClock*>(&clock)) {
+        if (idle) {
+            idle();
+            return true;
+        }
+        if (due) {
+            if (*due > now) fake->advance(*due - now);
+            return true;
+        }
+        // Only a descriptor can still bring work; it comes in real time.
+        if (descriptors_.empty() && waitHooks_.empty()) return false;
+        waitForWork(100);
+        return true;
+    }
+    const std::int64_t wait = due ? std::clamp<std::int64_t>(*due - now, 0, 1000) : 1000;
+    if (wait > 0) waitForWork(wait);
+    return true;
+}
+
+int WindowSystem::runMessageLoop() {
     for (;;) {
         doEvents();
         if (quitPosted_) {
             quitPosted_ = false;
             return exitCode_;
         }
-        if (!queue_.empty()) continue;
-        auto due = timers_.nextDue();
-        const std::int64_t now = clock.tickMs();
-        if (auto* fake = dynamic_cast<base::FakeClock*>(&clock)) {
-            if (due) {
-                if (*due > now) fake->advance(*due - now);
-                continue;
-            }
-            // Only a descriptor can still bring work; it comes in real time.
-            if (descriptors_.empty() && waitHooks_.empty()) return -1;
-            waitForWork(100);
-            continue;
-        }
-        const std::int64_t wait = due ? std::clamp<std::int64_t>(*due - now, 0, 1000) : 1000;
-        if (wait <= 0) continue;
-        waitForWork(wait);
+        if (!idleStep({})) return -1;
+    }
+}
+
+void WindowSystem::runUntil(const std::function<bool()>& done, const std::function<void()>& idle) {
+    for (;;) {
+        if (done() || quitPosted_) return;
+        doEvents();
+        if (done() || quitPosted_) return;
+        if (!idleStep(idle)) throw std::logic_error("a wait that nothing can end");
     }
 }
 

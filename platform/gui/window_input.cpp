@@ -16,14 +16,22 @@ bool WindowSystem::hitTest(const Window& w, Point screen) const {
     return !w.region || w.region->contains(screen.x - r.left, screen.y - r.top);
 }
 
-HWnd WindowSystem::deepestChildAt(const Window& w, Point screen) const {
+HWnd WindowSystem::deepestChildAt(const Window& w, Point screen, bool passDisabled) const {
     for (HWnd c : w.children) {
         auto cw = find(c);
         if (!cw || !hitTest(*cw, screen)) continue;
-        if (cw->style & WS_DISABLED) return w.handle;
-        return deepestChildAt(*cw, screen);
+        if (passDisabled && (cw->style & WS_DISABLED)) return w.handle;
+        return deepestChildAt(*cw, screen, passDisabled);
     }
     return w.handle;
+}
+
+HWnd WindowSystem::inputTarget(Point screen) const {
+    for (HWnd h : topLevel_) {
+        auto w = find(h);
+        if (w && hitTest(*w, screen)) return deepestChildAt(*w, screen, false);
+    }
+    return 0;
 }
 
 HWnd WindowSystem::windowFromPoint(Point screen) const {
@@ -78,6 +86,7 @@ WParam WindowSystem::mouseKeyState() const {
     return k;
 }
 
+// A disabled window takes no mouse input, and neither does its parent in its place.
 void WindowSystem::postMouse(HWnd target, MessageId msg) {
     if (!target || !isEnabled(target)) return;
     const Point c = screenToClient(target, cursor_);
@@ -91,7 +100,7 @@ void WindowSystem::mouseMoveTo(Point screen) {
         postMessage(tracked_, WM_MOUSELEAVE);
         tracked_ = 0;
     }
-    postMouse(capture_ ? capture_ : under, WM_MOUSEMOVE);
+    postMouse(capture_ ? capture_ : inputTarget(screen), WM_MOUSEMOVE);
     updateCursor();
 }
 
@@ -144,7 +153,7 @@ ButtonMessages messagesOf(MouseButton b) {
 
 void WindowSystem::mouseButtonDown(MouseButton button) {
     buttons_ |= bitOf(button);
-    const HWnd target = capture_ ? capture_ : windowFromPoint(cursor_);
+    const HWnd target = capture_ ? capture_ : inputTarget(cursor_);
     if (!target) return;
     const std::int64_t now = base::clock().tickMs();
     const LastPress& last = lastPress_;
@@ -158,7 +167,7 @@ void WindowSystem::mouseButtonDown(MouseButton button) {
 
 void WindowSystem::mouseButtonUp(MouseButton button) {
     buttons_ &= ~bitOf(button);
-    postMouse(capture_ ? capture_ : windowFromPoint(cursor_), messagesOf(button).up);
+    postMouse(capture_ ? capture_ : inputTarget(cursor_), messagesOf(button).up);
 }
 
 void WindowSystem::mouseWheel(int delta) {
@@ -194,6 +203,16 @@ void WindowSystem::keyDown(int vk, bool translate) {
 void WindowSystem::typeChar(unsigned char c) {
     const HWnd target = focus_ ? focus_ : active_;
     if (target) postMessage(target, WM_CHAR, WParam(c), 1);
+}
+
+void WindowSystem::setKeyState(int vk, bool down) {
+    if (down) {
+        keysDown_.insert(vk);
+        keyState_.insert(vk);
+    } else {
+        keysDown_.erase(vk);
+        keyState_.erase(vk);
+    }
 }
 
 void WindowSystem::keyUp(int vk) {

@@ -96,12 +96,27 @@ void WindowSystem::paintTop(Window& top) {
     // Taken before the handlers run, which may mark more for the next pass.
     const gfx::Region area = top.dirty;
     top.dirty = gfx::Region();
+    paintArea(top, area);
+}
+
+void WindowSystem::paintArea(Window& top, const gfx::Region& area) {
     paintTree(find(top.handle), area);
-    if (observer_ && isWindow(top.handle)) observer_->surfaceChanged(top.handle, area);
+    if (observer_ && isWindow(top.handle) && (top.style & WS_VISIBLE)) observer_->surfaceChanged(top.handle, area);
+}
+
+bool WindowSystem::printWindow(HWnd hwnd) {
+    auto top = find(hwnd);
+    if (!top || top->parent != 0 || !top->surface) return false;
+    top->dirty = gfx::Region();
+    const Rect r = top->rect;
+    paintArea(*top, gfx::Region::rect(0, 0, r.right - r.left, r.bottom - r.top));
+    return true;
 }
 
 void WindowSystem::paintTree(const std::shared_ptr<Window>& w, const gfx::Region& area) {
-    if (!w || !(w->style & WS_VISIBLE) || !isWindow(w->handle)) return;
+    // A top-level window is painted whether it shows or not: paintTop asks only of shown
+    // ones, printWindow of any.
+    if (!w || (w->parent != 0 && !(w->style & WS_VISIBLE)) || !isWindow(w->handle)) return;
     const gfx::Region own = intersectRegions(visibleArea(w->handle), area);
     if (own.isEmpty()) return;
     w->paintArea = own;

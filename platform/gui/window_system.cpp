@@ -206,6 +206,20 @@ HWnd WindowSystem::parent(HWnd hwnd) const {
     return w ? w->parent : 0;
 }
 
+HWnd WindowSystem::setParent(HWnd hwnd, HWnd newParent) {
+    auto w = find(hwnd);
+    if (!w || w->parent == 0 || !isWindow(newParent) || isDescendantOrSelf(newParent, hwnd)) return 0;
+    const HWnd old = w->parent;
+    if (old == newParent) return old;
+    const bool shown = (w->style & WS_VISIBLE) != 0;
+    if (shown) invalidateRect(hwnd, nullptr);  // what it covered in its old parent
+    if (auto* list = siblingList(*w)) std::erase(*list, hwnd);
+    w->parent = newParent;
+    placeInZOrder(*w, HWND_TOP);
+    if (shown) invalidateRect(hwnd, nullptr);
+    return old;
+}
+
 HWnd WindowSystem::owner(HWnd hwnd) const {
     auto w = find(hwnd);
     return w ? w->owner : 0;
@@ -291,6 +305,7 @@ std::any* WindowSystem::classData(HWnd hwnd) {
 }
 
 int WindowSystem::processId(HWnd hwnd) const { return isWindow(hwnd) ? int(::getpid()) : 0; }
+int WindowSystem::currentProcessId() { return int(::getpid()); }
 
 std::vector<HWnd> WindowSystem::allWindows() const {
     std::vector<HWnd> out;
@@ -473,6 +488,7 @@ bool WindowSystem::enableWindow(HWnd hwnd, bool enable) {
     } else {
         w->style |= WS_DISABLED;
         if (focus_ && isDescendantOrSelf(focus_, hwnd)) setFocus(0);
+        if (capture_ && isDescendantOrSelf(capture_, hwnd)) releaseCapture();
     }
     sendMessage(hwnd, WM_ENABLE, enable ? 1 : 0, 0);
     return was;

@@ -57,15 +57,6 @@ using SubclassProc = std::function<LResult(HWnd, MessageId, WParam, LParam, std:
 
 enum class MouseButton { Left, Right, Middle };
 
-// The frame of a window around its client area, in pixels on each side.
-struct Insets {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    friend bool operator==(const Insets&, const Insets&) = default;
-};
-
 class WindowSystem {
 public:
     WindowSystem();
@@ -88,6 +79,11 @@ public:
     bool isWindow(HWnd hwnd) const;
 
     HWnd parent(HWnd hwnd) const;  // 0 for a top-level window
+    // Moves a child window into another parent, at the same coordinates in the new parent's
+    // client area and at the top of its children. Returns the old parent; 0 (and nothing
+    // changes) for a window that is not a child, a dead parent, or the window itself or one
+    // of its descendants as the new parent.
+    HWnd setParent(HWnd hwnd, HWnd newParent);
     HWnd owner(HWnd hwnd) const;
     HWnd topLevelOf(HWnd hwnd) const;
     std::string className(HWnd hwnd) const;
@@ -105,6 +101,8 @@ public:
     std::any* classData(HWnd hwnd);
     // The process the window belongs to; 0 for a dead handle.
     int processId(HWnd hwnd) const;
+    // This process, as processId numbers it.
+    static int currentProcessId();
     // Every window that exists, in the order created.
     std::vector<HWnd> allWindows() const;
 
@@ -144,7 +142,8 @@ public:
     // Visible itself and through all its parents.
     bool isVisible(HWnd hwnd) const;
     // Returns whether the window was enabled before. Sends WM_ENABLE on a change; a window
-    // that loses its enabled state loses the focus it holds.
+    // that loses its enabled state loses the focus and the mouse capture it (or a window
+    // inside it) holds.
     bool enableWindow(HWnd hwnd, bool enable);
     // Enabled itself and through all its parents.
     bool isEnabled(HWnd hwnd) const;
@@ -199,6 +198,10 @@ public:
     bool invalidate(HWnd hwnd) { return invalidateRect(hwnd, nullptr); }
     // Paints what is marked in the window's top-level window now.
     bool updateWindow(HWnd hwnd);
+    // Paints the whole top-level window with its shown children into its surface now, whether
+    // or not it shows itself (as a picture of the window is taken); what was marked is then
+    // painted. False for a child window or a dead handle.
+    bool printWindow(HWnd top);
     // Inside WM_PAINT: a device context on the surface with the client area's upper-left
     // corner at (0, 0), clipped to what of the client area shows and is to be painted now;
     // `area`, when given, receives that part in client coordinates. Outside WM_PAINT it is
@@ -237,6 +240,12 @@ public:
     // clock it moves the clock to the next timer when idle, and returns -1 when nothing is
     // left that could ever happen.
     int runMessageLoop();
+    // A nested run of the loop (a modal window, a popup menu): passes until done() holds or a
+    // quit is posted (which stays posted for the loop outside). While idle it sleeps until a
+    // descriptor is ready or the next timer is due; on a fake clock it calls idle, or without
+    // one moves the clock to the next timer. Throws std::logic_error on a fake clock when
+    // nothing is left that could end the wait.
+    void runUntil(const std::function<bool()>& done, const std::function<void()>& idle = {});
 
     // ---- descriptors the loop watches
     // Each doEvents runs the handlers of the watched descriptors that are ready; while idle the
@@ -302,6 +311,8 @@ public:
     bool isKeyDown(int vk) const { return keyState_.count(vk) != 0; }
 
     // ---- input from the person (the presenter) or from a test; queued like real input
+    // Mouse input goes to the capture, else to the deepest shown window under the pointer; a
+    // disabled one takes none, and its parent none in its place.
     // Moves the pointer: WM_MOUSELEAVE for a tracked window it left, WM_MOUSEMOVE to the
     // window under it (or the capture).
     void mouseMoveTo(Point screen);
@@ -318,6 +329,9 @@ public:
     void keyUp(int vk);
     // WM_CHAR with one Windows-1252 byte to the focus window.
     void typeChar(unsigned char c);
+    // A key's state without a message, as if it had gone down or up while no window listened
+    // (a presenter that gains the keyboard with a modifier already held).
+    void setKeyState(int vk, bool down);
     // Both.
     void keyPress(int vk);
 
@@ -344,13 +358,19 @@ private:
     void destroyTree(const std::shared_ptr<Window>& w);
     bool isDescendantOrSelf(HWnd hwnd, HWnd ancestor) const;
     bool hitTest(const Window& w, Point screen) const;
-    HWnd deepestChildAt(const Window& w, Point screen) const;
+    // With passDisabled, a disabled child is passed over for its parent; without, it is found.
+    HWnd deepestChildAt(const Window& w, Point screen, bool passDisabled = true) const;
+    // The window mouse input at the point goes to: the deepest shown window, disabled or not.
+    HWnd inputTarget(Point screen) const;
+    // False when nothing could ever end an idle wait on the fake clock.
+    bool idleStep(const std::function<void()>& idle);
     LResult runChain(Frame& f, std::size_t from, MessageId msg, WParam w, LParam l);
     void activate(HWnd top);
     WParam mouseKeyState() const;
     void postMouse(HWnd target, MessageId msg);
     void paintPending();
     void paintTop(Window& top);
+    void paintArea(Window& top, const gfx::Region& area);
     void paintTree(const std::shared_ptr<Window>& w, const gfx::Region& area);
     gfx::DeviceContext paintDC(HWnd hwnd, bool client, gfx::Region* area);
     // Where the window's client area begins on its top-level window's surface.

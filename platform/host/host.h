@@ -29,6 +29,9 @@ public:
     // A row whose state is kTcpDeleteTcb closes the connection with the row's endpoints; true when
     // it was closed. Any other state, an unknown connection or too little privilege give false.
     virtual bool setTcpEntry(const TcpRow& row) = 0;
+    // False when the program lacks the rights to close connections (on Linux the
+    // network-administration capability): every setTcpEntry then fails.
+    virtual bool canCloseConnections() { return true; }
 
     // --- statistics, interfaces, internet state ---
     virtual std::optional<TcpStats> tcpStatistics() = 0;

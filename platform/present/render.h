@@ -1,6 +1,6 @@
 #pragma once
-// The headless look of a form: the whole window (frame, caption bar, client area and every
-// control shown on it) drawn on a canvas, or written as a PNG file.
+// The headless look of a form: a picture of its whole window (frame, caption bar, client area
+// and every control shown on it) as the window system paints it, or written as a PNG file.
 #include <string_view>
 
 #include "platform/forms/form.h"
@@ -15,8 +15,8 @@ struct RenderOptions {
     bool active = true;
 };
 
-// The window as a person would see it, the size of the form's Width and Height in pixels. User
-// controls shown on the form are asked to paint first, as a window's paint request asks them.
+// The window as a person would see it, the size of the form's Width and Height in pixels; a
+// form not yet loaded is loaded first, as touching it would.
 gfx::Canvas renderForm(forms::Form& form, const RenderOptions& options = {});
 // The client area alone (the form's ScaleWidth by ScaleHeight).
 gfx::Canvas renderClient(forms::Form& form);

@@ -31,16 +31,20 @@ std::string GetSetting(std::string_view app, std::string_view section, std::stri
 bool SaveSetting(std::string_view app, std::string_view section, std::string_view key,
                  std::string_view value) {
     const auto path = sectionKey(app, section);
+    if (!path || !validValueName(key)) return false;
+    const HiveLock lock(HKEY_CURRENT_USER);
     RegistryHive hive;
-    if (!path || !validValueName(key) || loadHive(HKEY_CURRENT_USER, hive) != ERROR_SUCCESS) return false;
+    if (!lock.held() || loadHive(HKEY_CURRENT_USER, hive) != ERROR_SUCCESS) return false;
     hive.setValue(*path, key, RegValue{REG_SZ, std::string(value)});
     return saveHive(HKEY_CURRENT_USER, hive) == ERROR_SUCCESS;
 }
 
 bool DeleteSetting(std::string_view app, std::string_view section, std::optional<std::string_view> key) {
     const auto path = sectionKey(app, section);
+    if (!path) return false;
+    const HiveLock lock(HKEY_CURRENT_USER);
     RegistryHive hive;
-    if (!path || loadHive(HKEY_CURRENT_USER, hive) != ERROR_SUCCESS) return false;
+    if (!lock.held() || loadHive(HKEY_CURRENT_USER, hive) != ERROR_SUCCESS) return false;
     const bool removed = key ? hive.removeValue(*path, *key) : hive.removeKey(*path);
     return removed && saveHive(HKEY_CURRENT_USER, hive) == ERROR_SUCCESS;
 }

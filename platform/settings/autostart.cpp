@@ -49,15 +49,17 @@ std::optional<std::string> autostartFileName(std::string_view valueName) {
 
 std::optional<std::string> autostartExec(std::string_view program) {
     while (!program.empty() && program.back() == '\0') program.remove_suffix(1);
-    if (program.empty() || hasControl(program)) return std::nullopt;
-    std::string path = base::nativePath(program);
+    // The path is the executable's own, in the file system's UTF-8, and goes into the entry as
+    // it is; an entry can only hold UTF-8.
+    if (program.empty() || hasControl(program) || !base::isValidUtf8(program)) return std::nullopt;
+    std::string path(program);
     if (endsWithNoCase(path, ".exe") && !base::fileExists(path)) {
         std::string bare = path.substr(0, path.size() - 4);
         if (base::fileExists(bare)) path = std::move(bare);
     }
     // One quoted argument: ", `, $ and \ take a backslash; % is doubled as it starts field codes.
     std::string quoted = "\"";
-    for (char c : base::cp1252ToUtf8(path)) {
+    for (char c : path) {
         if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
         if (c == '%') quoted += '%';
         quoted += c;

@@ -17,10 +17,11 @@ inline constexpr std::string_view kRunKeyPath = "Software\\Microsoft\\Windows\\C
 // name an entry: empty, "." or "..", or holding a control character, "/" or "\".
 std::optional<std::string> autostartFileName(std::string_view valueName);
 
-// The Exec line's value for a program path (Windows-1252): "\" becomes "/", a path ending in
-// ".exe" that names no file while the path without it does loses the suffix, and the path is
-// quoted as one argument with the escapes desktop entries need. nullopt when the path is empty
-// or holds a control character (a trailing NUL terminator is dropped first).
+// The Exec line's value for a program path, a native (UTF-8) path such as the executable's own:
+// a path ending in ".exe" that names no file while the path without it does loses the suffix,
+// and the path, every "\" of it a character of its own, is quoted as one argument with the
+// escapes desktop entries need ("%" written "%%"). nullopt when the path is empty, holds a control
+// character or is not UTF-8 (a trailing NUL terminator is dropped first).
 std::optional<std::string> autostartExec(std::string_view program);
 
 // The whole text of an entry (UTF-8, LF line ends).

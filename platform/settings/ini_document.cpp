@@ -41,17 +41,21 @@ IniDocument::Line IniDocument::parseLine(std::string body, std::string end) {
 IniDocument::IniDocument(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size()) {
-        std::size_t lf = text.find('\n', pos);
-        if (lf == std::string_view::npos) {
+        const std::size_t brk = text.find_first_of("\r\n", pos);
+        if (brk == std::string_view::npos) {
             lines_.push_back(parseLine(std::string(text.substr(pos)), ""));
             break;
         }
-        std::string_view body = text.substr(pos, lf - pos);
-        bool crlf = !body.empty() && body.back() == '\r';
-        if (crlf) body.remove_suffix(1);
-        lines_.push_back(parseLine(std::string(body), crlf ? "\r\n" : "\n"));
-        pos = lf + 1;
+        const std::size_t endSize = text.compare(brk, 2, "\r\n") == 0 ? 2 : 1;
+        lines_.push_back(parseLine(std::string(text.substr(pos, brk - pos)), std::string(text.substr(brk, endSize))));
+        pos = brk + endSize;
     }
+}
+
+std::string IniDocument::lineEnd() const {
+    for (const auto& l : lines_)
+        if (!l.end.empty()) return l.end;
+    return "\r\n";
 }
 
 std::size_t IniDocument::findSection(std::string_view section) const {
@@ -91,9 +95,10 @@ std::vector<std::string> IniDocument::sections() const {
 }
 
 void IniDocument::insertLine(std::size_t at, std::string body) {
+    const std::string end = lineEnd();
     // The line before gets an end if it was the file's unterminated last line.
-    if (at > 0 && lines_[at - 1].end.empty()) lines_[at - 1].end = "\r\n";
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), parseLine(std::move(body), "\r\n"));
+    if (at > 0 && lines_[at - 1].end.empty()) lines_[at - 1].end = end;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), parseLine(std::move(body), end));
 }
 
 void IniDocument::setValue(std::string_view section, std::string_view key, std::string_view value) {
@@ -106,8 +111,8 @@ void IniDocument::setValue(std::string_view section, std::string_view key, std::
     std::size_t e = sectionEnd(h);
     for (std::size_t i = h + 1; i < e; ++i) {
         if (lines_[i].kind == Kind::Entry && base::equalsNoCase(lines_[i].name, key)) {
-            // The stored spelling of the key is kept; only this line is rewritten.
-            lines_[i] = parseLine(lines_[i].name + "=" + std::string(value), "\r\n");
+            // The stored spelling of the key and the line's end are kept; only this line changes.
+            lines_[i] = parseLine(lines_[i].name + "=" + std::string(value), lines_[i].end);
             return;
         }
     }

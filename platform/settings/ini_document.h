@@ -1,8 +1,9 @@
 #pragma once
 // An INI file held as its lines, so that an edit changes only the lines it must and every other
 // byte of the file stays as it was. Sections and keys are matched without regard to case;
-// names and values are read trimmed of surrounding blanks (spaces and tabs). Lines are split at
-// LF, a CR before the LF belongs to the line end; lines this class adds end in CR LF.
+// names and values are read trimmed of surrounding blanks (spaces and tabs). A line ends at CR LF,
+// LF or a lone CR; a rewritten line keeps its end, and lines this class adds end as the file's
+// first line does (CR LF in a file without line ends).
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,7 +34,7 @@ private:
     enum class Kind { Other, Section, Entry };
     struct Line {
         std::string body;  // the line without its end
-        std::string end;   // "\r\n", "\n" or "" (last line without an end)
+        std::string end;   // "\r\n", "\n", "\r" or "" (last line without an end)
         Kind kind = Kind::Other;
         std::string name;  // section name or key name, trimmed
         std::string value; // entry value, trimmed
@@ -44,6 +45,8 @@ private:
     // One past the last line of the section whose header is at index h.
     std::size_t sectionEnd(std::size_t h) const;
     void insertLine(std::size_t at, std::string body);
+    // The end that added lines take.
+    std::string lineEnd() const;
 
     std::vector<Line> lines_;
 };

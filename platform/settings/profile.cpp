@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/base/file_lock.h"
 #include "platform/base/files.h"
 #include "platform/settings/ini_document.h"
 
@@ -12,6 +13,19 @@ namespace {
 long giveText(std::string_view text, std::string& out, std::size_t size) {
     out.assign(text.substr(0, size == 0 ? 0 : size - 1));
     return static_cast<long>(out.size());
+}
+
+// A stored value in matching quotes, single or double, is given without them.
+std::string_view unquoted(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+// The default is given without its trailing spaces.
+std::string_view withoutTrailingSpaces(std::string_view text) {
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
 }
 
 // Names each followed by a NUL; cut to size - 2 when the list and its final NUL do not fit.
@@ -47,6 +61,7 @@ bool storable(std::string_view section, std::optional<std::string_view> key, std
 long GetPrivateProfileString(std::optional<std::string_view> section, std::optional<std::string_view> key,
                              std::string_view defaultText, std::string& out, std::size_t size,
                              std::string_view path) {
+    defaultText = withoutTrailingSpaces(defaultText);
     auto text = base::readFile(path);
     if (!section) {
         if (!text) return giveList({}, out, size);
@@ -60,22 +75,26 @@ long GetPrivateProfileString(std::optional<std::string_view> section, std::optio
         return giveList(*names, out, size);
     }
     auto v = doc.value(*section, *key);
-    return giveText(v ? *v : defaultText, out, size);
+    return giveText(v ? unquoted(*v) : defaultText, out, size);
 }
 
 long WritePrivateProfileString(std::string_view section, std::optional<std::string_view> key,
                                std::string_view value, std::string_view path) {
     if (!storable(section, key, value)) return 0;
-    auto text = base::readFile(path);
-    if (!text && base::pathExists(path)) return 0;  // there but unreadable: never write over it
-    if (!key && !text) {
+    if (!key && !base::pathExists(path)) {
         // Nothing to remove; succeed only where the file could have been written.
         std::string native = base::nativePath(path);
         std::string folder = base::folderOf(native);
         if (folder.empty()) folder = !native.empty() && native.front() == '/' ? "/" : ".";
         return base::dirExists(folder) ? 1 : 0;
     }
-    IniDocument doc(text ? *text : std::string());
+    // Held from the read to the rename, so a writer in another process waits and then reads
+    // what this one wrote.
+    const base::FileLock lock(path);
+    if (!lock.held()) return 0;  // no folder, or there but unreadable: never write over it
+    const auto text = base::readFile(path);
+    if (!text) return 0;
+    IniDocument doc(*text);
     if (key) {
         doc.setValue(section, *key, value);
     } else if (!doc.removeSection(section)) {

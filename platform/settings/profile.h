@@ -13,7 +13,8 @@ namespace qv::settings {
 // Reads key of section of the file at path ("\" accepted as separator) into out, as a caller's
 // buffer of size characters (the terminating NUL included) would receive it, and returns the
 // count of characters given back; out holds exactly that many.
-//  - section and key given: the value, trimmed of surrounding blanks, or defaultText when the
+//  - section and key given: the value, trimmed of surrounding blanks and then of one pair of
+//    matching quotes (" or ') around it, or defaultText without its trailing spaces when the
 //    file, section or key is missing; at most size - 1 characters, the rest cut off.
 //  - key null: the section's key names, each followed by a NUL. A list that does not fit (it
 //    needs its length + 1 for the final NUL) is cut to size - 2 characters, so the last name may
@@ -31,7 +32,8 @@ long GetPrivateProfileString(std::optional<std::string_view> section, std::optio
 // file cannot be written (its folder is missing, say) or when the names or value cannot be stored
 // faithfully: a section or key holding CR, LF or NUL, a section holding "]", a key holding "=" or
 // starting with "[" or ";", a section or key with leading or trailing blanks, a value holding CR,
-// LF or NUL. A refused call writes nothing.
+// LF or NUL. A refused call writes nothing. The file is locked (file_lock.h) from its reading to
+// its replacement, so concurrent writers in other processes lose nothing.
 long WritePrivateProfileString(std::string_view section, std::optional<std::string_view> key,
                                std::string_view value, std::string_view path);
 

@@ -57,6 +57,11 @@ long open(HKey root, std::string_view subKey, std::uint32_t access, bool create,
     if (!parent) return ERROR_INVALID_HANDLE;
     if (!validKeyPath(subKey)) return ERROR_INVALID_PARAMETER;
     const std::string path = joinKey(parent->path, subKey);
+    std::optional<HiveLock> lock;
+    if (create) {
+        lock.emplace(parent->root);
+        if (!lock->held()) return ERROR_WRITE_FAULT;
+    }
     RegistryHive hive;
     if (long rc = loadHive(parent->root, hive); rc != ERROR_SUCCESS) return rc;
     if (!hive.hasKey(path)) {
@@ -98,6 +103,14 @@ long loadHive(HKey root, RegistryHive& hive) {
     return ERROR_SUCCESS;
 }
 
+HiveLock::HiveLock(HKey root) {
+    const std::string file = registryFile(root);
+    if (file.empty()) return;
+    const std::string folder = base::folderOf(file);
+    if (!base::dirExists(folder) && !base::makeDirs(folder)) return;
+    lock_.emplace(file);
+}
+
 long saveHive(HKey root, const RegistryHive& hive) {
     const std::string file = registryFile(root);
     if (file.empty()) return ERROR_INVALID_HANDLE;
@@ -122,6 +135,8 @@ long RegSetValueEx(HKey key, std::string_view name, std::uint32_t type, std::str
     const bool run = isRunKey(*k);
     if (run && (!autostartFileName(name) || (isString(type) && !autostartExec(data))))
         return ERROR_INVALID_PARAMETER;
+    const HiveLock lock(k->root);
+    if (!lock.held()) return ERROR_WRITE_FAULT;
     RegistryHive hive;
     if (long rc = loadHive(k->root, hive); rc != ERROR_SUCCESS) return rc;
     const std::optional<RegValue> before =
@@ -161,6 +176,8 @@ long RegDeleteValue(HKey key, std::string_view name) {
     const auto k = resolve(key);
     if (!k) return ERROR_INVALID_HANDLE;
     if (!(k->access & KEY_SET_VALUE)) return ERROR_ACCESS_DENIED;
+    const HiveLock lock(k->root);
+    if (!lock.held()) return ERROR_WRITE_FAULT;
     RegistryHive hive;
     if (long rc = loadHive(k->root, hive); rc != ERROR_SUCCESS) return rc;
     const bool run = isRunKey(*k);

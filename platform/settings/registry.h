@@ -1,7 +1,8 @@
 #pragma once
 // Registry keys under HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE, kept as one text file per root
 // in the program's configuration folder (see registry_hive.h for the form). Every call reads
-// or writes the file, so nothing is cached; a write replaces the file atomically. The current
+// or writes the file, so nothing is cached; a write replaces the file atomically, holding the
+// file locked from its reading on, so writers in other processes lose nothing. The current
 // user's Run key exists from the start, as on any desktop, and each string value set under it
 // is mirrored as a desktop autostart entry (autostart.h); deleting the value removes the entry.
 //

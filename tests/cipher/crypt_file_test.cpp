@@ -40,6 +40,11 @@ protected:
 
 const std::string kKey = "tolmek58";
 
+// A CipherFile carrying a chosen extension, made with the module's own encoder.
+std::string WithExtension(const std::string& ext, const std::string& data) {
+    return EncodeCipherFile(data, ext, kKey, "").data;
+}
+
 TEST_F(CryptFileTest, DecryptsTheKnownFileInPlace) {
     Write("Firewall.exe", Fixture("Firewall.exe"));
     const std::string r = CryptFile(Path("Firewall.exe"), Path("Firewall.exe"), kKey, "");
@@ -93,15 +98,101 @@ TEST_F(CryptFileTest, OtherTargetKeepsTheSource) {
     EXPECT_TRUE(Exists("out/copy.exe"));
 }
 
-TEST_F(CryptFileTest, DotInAFolderNameOnly) {
-    fs::create_directories(dir / "v1.d");
-    Write("v1.d/Rules", "rules");
-    // Everything after the folder's dot is the extension, and the output is cut there.
-    EXPECT_EQ(CryptFile(Path("v1.d/Rules"), Path("v1.d/Rules"), kKey, ""), Path("v1.exe"));
-    EXPECT_FALSE(Exists("v1.d/Rules"));
-    EXPECT_EQ(CryptFile(Path("v1.exe"), Path("v1.exe"), kKey, ""), Path("v1.d/rules"));
-    EXPECT_EQ(Read("v1.d/rules"), "rules");
-    EXPECT_FALSE(Exists("v1.exe"));
+// The extension is the file name's own: a dot in a folder's name plays no part.
+TEST_F(CryptFileTest, AFileIsWrittenInItsOwnFolder) {
+    fs::create_directories(dir / "my.docs");
+    Write("my.docs/notes", "notes");
+    Write("my.exe", "an unrelated file beside the folder");
+    EXPECT_EQ(CryptFile(Path("my.docs/notes"), Path("my.docs/notes"), kKey, ""), Path("my.docs/notes.exe"));
+    EXPECT_EQ(ULTRA.ErrorCode, 0) << ULTRA.ErrorText;
+    EXPECT_FALSE(Exists("my.docs/notes"));
+    EXPECT_EQ(DecodeCipherFile(Read("my.docs/notes.exe"), kKey, "").extension, "") << "no extension stored";
+    EXPECT_EQ(Read("my.exe"), "an unrelated file beside the folder");
+    EXPECT_EQ(CryptFile(Path("my.docs/notes.exe"), Path("my.docs/notes.exe"), kKey, ""), Path("my.docs/notes"));
+    EXPECT_EQ(Read("my.docs/notes"), "notes");
+    EXPECT_FALSE(Exists("my.docs/notes.exe"));
+    EXPECT_EQ(Files(), (std::vector<std::string>{"my.docs", "my.exe"}));
+}
+
+// Names are UTF-8 here; the stored extension is the program's Windows-1252 text in lower case.
+TEST_F(CryptFileTest, UnicodeExtensionsAreLoweredWithoutBreakingTheName) {
+    const struct {
+        const char* name;
+        std::string stored;
+        const char* back;
+    } cases[] = {
+        {"caf\xc3\xa9.\xc3\x89T\xc3\x89", "\xe9t\xe9", "caf\xc3\xa9.\xc3\xa9t\xc3\xa9"},  // café.ÉTÉ
+        {"a.\xc5\x92uvre", "\x9cuvre", "a.\xc5\x93uvre"},  // Œ: in Windows-1252's upper half
+        // Greek has no Windows-1252 form: stored as UTF-8, only ASCII letters lowered.
+        {"x.\xce\x91\xce\x92Z", "\xce\x91\xce\x92z", "x.\xce\x91\xce\x92z"},
+    };
+    for (const auto& c : cases) {
+        Write(c.name, "data");
+        const std::string encrypted = CryptFile(Path(c.name), Path(c.name), kKey, "");
+        ASSERT_EQ(ULTRA.ErrorCode, 0) << c.name;
+        EXPECT_EQ(ToHex(DecodeCipherFile(base::readFile(encrypted).value_or(""), kKey, "").extension), ToHex(c.stored));
+        EXPECT_EQ(CryptFile(encrypted, encrypted, kKey, ""), Path(c.back));
+        EXPECT_EQ(Read(c.back), "data");
+        fs::remove(Path(c.back));
+    }
+    // A file encrypted elsewhere stores its extension in Windows-1252.
+    Write("elsewhere.exe", WithExtension("\xe9t\xe9", "data"));
+    EXPECT_EQ(CryptFile(Path("elsewhere.exe"), Path("elsewhere.exe"), kKey, ""), Path("elsewhere.\xc3\xa9t\xc3\xa9"));
+}
+
+// A name whose extension decryption refuses is not encrypted at all: same code, source kept.
+TEST_F(CryptFileTest, NothingIsEncryptedThatCannotBeDecrypted) {
+    for (const std::string& name : {std::string("notes.10:30"), std::string("a.b\x01"), std::string("a.\x7f")}) {
+        Write(name, "the user's notes");
+        EXPECT_EQ(CryptFile(Path(name), Path(name), kKey, ""), Path(name));
+        EXPECT_EQ(ULTRA.ErrorCode, kErrDecodeFile) << name;
+        EXPECT_EQ(ULTRA.ErrorText, "File error: Bad file name or number (Error 22)");
+        EXPECT_EQ(Files(), std::vector<std::string>{name});
+        EXPECT_EQ(Read(name), "the user's notes");
+        fs::remove(Path(name));
+    }
+}
+
+TEST_F(CryptFileTest, AskingRunsReplaceAnotherFileOnlyWhenAllowed) {
+    // report.exe was encrypted earlier from report.txt; encrypting report.doc in place would
+    // write report.exe again.
+    Write("report.txt", "the text");
+    CryptFile(Path("report.txt"), Path("report.txt"), kKey, "");
+    const std::string earlier = Read("report.exe");
+    Write("report.doc", "the document");
+    std::vector<std::string> asked;
+    bool answer = false;
+    const ReplaceQuestion question = [&](const std::string& output) {
+        asked.push_back(output);
+        return answer;
+    };
+
+    EXPECT_EQ(CryptFile(Path("report.doc"), Path("report.doc"), kKey, "", question), Path("report.doc"));
+    EXPECT_EQ(asked, std::vector<std::string>{Path("report.exe")});
+    EXPECT_EQ(ULTRA.ErrorCode, kErrEncodeAborted);
+    EXPECT_EQ(Read("report.exe"), earlier) << "No writes nothing";
+    EXPECT_EQ(Read("report.doc"), "the document");
+    EXPECT_EQ(pump.shown.back(), 0);
+
+    // Decrypting report.exe would write report.txt over a newer one.
+    Write("report.txt", "written since");
+    EXPECT_EQ(CryptFile(Path("report.exe"), Path("report.exe"), kKey, "", question), Path("report.exe"));
+    EXPECT_EQ(asked.back(), Path("report.txt"));
+    EXPECT_EQ(ULTRA.ErrorCode, kErrDecodeAborted);
+    EXPECT_EQ(Read("report.txt"), "written since");
+    EXPECT_TRUE(Exists("report.exe"));
+
+    answer = true;
+    EXPECT_EQ(CryptFile(Path("report.doc"), Path("report.doc"), kKey, "", question), Path("report.exe"));
+    EXPECT_EQ(ULTRA.ErrorCode, 0);
+    EXPECT_FALSE(Exists("report.doc"));
+
+    // Nothing to replace, or only the source itself: no question.
+    asked.clear();
+    Write("fresh.bin", "new");
+    CryptFile(Path("fresh.bin"), Path("fresh.bin"), kKey, "", question);
+    EXPECT_TRUE(asked.empty());
+    EXPECT_EQ(ULTRA.ErrorCode, 0);
 }
 
 TEST_F(CryptFileTest, ErrorsLeaveEverythingAsItWas) {
@@ -179,7 +270,7 @@ std::string SealFile(const std::string& payload) {
 
 // Files whose salt and check bytes fit but whose compressed payload the decompressor must
 // refuse: a file error with the decompressor's description, or the checksum error, and nothing
-// written; a block of stated length 0 decrypts to an empty file.
+// written. An empty stored block decrypts to an empty file.
 TEST_F(CryptFileTest, DamagedCompressedPayloadInsideASoundFile) {
     const std::string unknown =
         "File error: The data either was not compressed with HE3 or is corrupt (identification string not found) "
@@ -199,18 +290,36 @@ TEST_F(CryptFileTest, DamagedCompressedPayloadInsideASoundFile) {
         EXPECT_EQ(pump.shown.back(), 0) << c.what;
         EXPECT_EQ(Files(), std::vector<std::string>{"damaged.exe"}) << c.what;
     }
-    for (const std::string& empty : {std::string("HE3\r\x00\x00\x00\x00\x00\x02\x00", 11), std::string("HE0\r")}) {
-        Write("empty.exe", SealFile(empty));
-        EXPECT_EQ(CryptFile(Path("empty.exe"), Path("empty.exe"), kKey, ""), Path("empty.txt"));
-        EXPECT_EQ(ULTRA.ErrorCode, 0) << ULTRA.ErrorText;
-        EXPECT_EQ(Read("empty.txt"), "");
-        fs::remove(Path("empty.txt"));
-    }
+    Write("empty.exe", SealFile("HE0\r"));
+    EXPECT_EQ(CryptFile(Path("empty.exe"), Path("empty.exe"), kKey, ""), Path("empty.txt"));
+    EXPECT_EQ(ULTRA.ErrorCode, 0) << ULTRA.ErrorText;
+    EXPECT_EQ(Read("empty.txt"), "");
 }
 
-// A CipherFile carrying a chosen extension, made with the module's own encoder.
-std::string WithExtension(const std::string& ext, const std::string& data) {
-    return EncodeCipherFile(data, ext, kKey, "").data;
+// A rules file whose block had its length field zeroed: the checksum of nothing is not the
+// stored one, so the file stays encrypted and nothing is written.
+TEST_F(CryptFileTest, AZeroedLengthFailsTheChecksum) {
+    std::string block = "[RULES]\r\n/usr/bin/ssh=2\r\n/usr/bin/curl=1\r\n";
+    ASSERT_TRUE(HuffmanEncode(block));
+    block.replace(5, 4, std::string(4, '\0'));
+    const std::string sealed = SealFile(block);
+    Write("Firewall.exe", sealed);
+    EXPECT_EQ(CryptFile(Path("Firewall.exe"), Path("Firewall.exe"), kKey, ""), Path("Firewall.exe"));
+    EXPECT_EQ(ULTRA.ErrorCode, kErrChecksum);
+    EXPECT_EQ(Files(), std::vector<std::string>{"Firewall.exe"});
+    EXPECT_EQ(Read("Firewall.exe"), sealed);
+}
+
+// A file cut right after its stored extension's end, or one byte later, has no check bytes.
+TEST_F(CryptFileTest, AFileCutAtItsExtensionsEndFailsDecoding) {
+    const std::string file = SealFile("HE0\rdata");
+    const std::size_t end = 22 + 40 + 3;  // marker, salt, "txt": the terminator's offset
+    for (std::size_t keep : {end + 1, end + 2}) {
+        Write("cut.exe", file.substr(0, keep));
+        EXPECT_EQ(CryptFile(Path("cut.exe"), Path("cut.exe"), kKey, ""), Path("cut.exe"));
+        EXPECT_EQ(ULTRA.ErrorCode, kErrDecodeFailed) << keep;
+        EXPECT_EQ(Files(), std::vector<std::string>{"cut.exe"});
+    }
 }
 
 TEST_F(CryptFileTest, UnsafeStoredExtensionIsRefused) {
@@ -341,9 +450,11 @@ TEST_F(CryptFileTest, DetectionAndNames) {
     EXPECT_EQ(FileExtension("C:\\Data\\Firewall.QVL"), "qvl");
     EXPECT_EQ(FileExtension("C:\\Data\\Firewall"), "");
     EXPECT_EQ(FileExtension("name."), "");
-    EXPECT_EQ(FileExtension("a.b/c"), "b/c");
+    EXPECT_EQ(FileExtension("a.b/c"), "");
+    EXPECT_EQ(FileExtension("a.b\\c.D"), "d");
     EXPECT_EQ(FileNameWithoutExtension("C:\\Data\\Firewall.qvl"), "C:\\Data\\Firewall");
-    EXPECT_EQ(FileNameWithoutExtension("a.b/c"), "a");
+    EXPECT_EQ(FileNameWithoutExtension("a.b/c"), "a.b/c");
+    EXPECT_EQ(FileNameWithoutExtension("a.b\\c"), "a.b\\c");
     EXPECT_EQ(FileNameWithoutExtension("plain"), "plain");
 }
 

@@ -164,9 +164,62 @@ TEST_F(Huffman, RejectsUnknownAndCorruptBlocks) {
             EXPECT_EQ(b, c.block) << c.what;
         }
     }
-    std::string zero = patched(5, std::string(4, '\0'));
-    EXPECT_EQ(HuffmanDecode(zero), HuffmanStatus::Ok);
-    EXPECT_TRUE(zero.empty());
+}
+
+// A stated length of 0 gets the checks of any other length: a block whose length field was
+// zeroed fails its checksum, or (with the checksum zeroed too) has data that length cannot hold.
+TEST_F(Huffman, AStatedLengthOfZeroIsCheckedLikeAnyOther) {
+    const std::string good = Encoded("[RULES]\r\n/usr/bin/ssh=2\r\n");
+    ASSERT_NE(good[4], 0) << "a checksum that is not the Xor of nothing";
+    std::string zeroed = good;
+    zeroed.replace(5, 4, std::string(4, '\0'));
+    std::string b = zeroed;
+    EXPECT_EQ(HuffmanDecode(b), HuffmanStatus::ChecksumMismatch);
+    zeroed[4] = 0;
+    b = zeroed;
+    EXPECT_EQ(HuffmanDecode(b), HuffmanStatus::Corrupt);
+    EXPECT_EQ(b, zeroed);
+    b = std::string("HE3\r\x00\x00\x00\x00\x00\x02\x00", 11);  // no code table
+    EXPECT_EQ(HuffmanDecode(b), HuffmanStatus::Corrupt);
+    // A sound table and no data at all: nothing to check against, an empty result.
+    b = std::string("HE3\r\x00\x00\x00\x00\x00\x02\x00" "a\x01" "b\x01" "\x02", 16);
+    EXPECT_EQ(HuffmanDecode(b), HuffmanStatus::Ok);
+    EXPECT_TRUE(b.empty());
+}
+
+// A length cut short whose dropped bytes happen to keep the checksum leaves whole data bytes
+// unread: corrupt, not a shorter result.
+TEST_F(Huffman, ALengthCutShortIsCorrupt) {
+    const std::string plain = "abcabcab" + std::string(32, 'c');
+    const std::string good = Encoded(plain);
+    std::string cut = good;
+    cut[5] = static_cast<char>(plain.size() - 32);  // the 32 dropped c's Xor to 0
+    std::string b = cut;
+    EXPECT_EQ(HuffmanDecode(b), HuffmanStatus::Corrupt);
+    EXPECT_EQ(b, cut);
+}
+
+// The codes' bits belong to the values in ascending order, whatever order the pairs stand in: a
+// table with two pairs swapped still decodes, and a value byte changed out of order fails
+// instead of decoding into wrong bytes.
+TEST_F(Huffman, CodeBitsAreReadInAscendingOrderOfValue) {
+    // Four CRs: a value changed from CR to another byte in all four places keeps the checksum.
+    const std::string plain = "[RULES]\r\n/usr/bin/ssh=2\r\n/usr/bin/curl=1\r\n[ALREADY]\r\n";
+    const std::string good = Encoded(plain);
+    const std::string table = CodeTable(good);
+    ASSERT_EQ(table[2], '\r');  // pairs: LF, CR, ...
+    // Two neighbouring pairs with codes of different lengths, so that their order matters.
+    std::size_t at = 0;
+    while (at + 3 < table.size() && table[at + 1] == table[at + 3]) at += 2;
+    ASSERT_LT(at + 3, table.size());
+    std::string swapped = good;
+    swapped.replace(11 + at, 4, table.substr(at + 2, 2) + table.substr(at, 2));
+    EXPECT_EQ(HuffmanDecode(swapped), HuffmanStatus::Ok);
+    EXPECT_EQ(swapped, plain);
+
+    std::string changed = good;
+    changed[11 + 2] = static_cast<char>(0x8D);  // CR's value byte with its top bit set
+    EXPECT_EQ(HuffmanDecode(changed), HuffmanStatus::Corrupt);
 }
 
 TEST_F(Huffman, BitsLeadingOffAnIncompleteTree) {

@@ -1,5 +1,8 @@
 #include "tests/cipher/cipher_test_support.h"
 
+#include "platform/base/clock.h"
+#include "platform/base/random.h"
+
 namespace qv::cipher::test {
 namespace {
 
@@ -31,6 +34,16 @@ TEST_F(Salt, LengthPrefixedWithinBounds) {
         ASSERT_GE(salt.size(), 32u);
         EXPECT_EQ(static_cast<unsigned char>(salt[0]), salt.size());
     }
+}
+
+TEST_F(Salt, MakingASaltReseedsTheProgramsRndFromTheClock) {
+    base::FakeClock clock(base::DateTime{2026, 12, 10, 9, 30, 0, 500});
+    base::ScopedClock use(clock);
+    base::Rnd(-1);
+    base::BasicRandom expected = base::programRandom();
+    expected.Randomize();
+    MakeSalt();
+    EXPECT_EQ(base::Rnd(), expected.Rnd());
 }
 
 TEST_F(Salt, MouseEntropyKeepsTheLastMovesOnly) {

@@ -11,8 +11,10 @@
 #include "engine/alert_markers.h"
 #include "engine/alert_windows.h"
 #include "engine/cini.h"
+#include "engine/connection_closer.h"
 #include "engine/connection_table.h"
 #include "engine/detached_main_window.h"
+#include "engine/filter_pass.h"
 #include "engine/poll_pass.h"
 #include "engine/stores.h"
 #include "engine/ui_hooks.h"
@@ -117,6 +119,8 @@ protected:
     // The engine state of a fresh run.
     static void startRun() {
         pollState() = PollState{};
+        filterState() = FilterState{};
+        ResetCloseRightsNotice();
         AskedApps().clear();
         PendingAlerts().clear();
         Connections().clear();
@@ -128,6 +132,16 @@ protected:
         setSaveSettingHandler({});
     }
 
+    // count established connections of pid from distinct local ports to port 443 of distinct
+    // remote addresses: far more rows than a fixed-size table would hold, when count is large.
+    void connectMany(uint32_t pid, int count) {
+        for (int i = 0; i < count; ++i)
+            sim.addConnection({host::kTcpEstablished, host::rowAddress(192, 168, 1, 10),
+                               host::rowPort(static_cast<uint16_t>(10000 + i)),
+                               host::rowAddress(10, 1, static_cast<uint8_t>(i / 250), static_cast<uint8_t>(i % 250 + 1)),
+                               host::rowPort(443)},
+                              pid);
+    }
     static void setRule(const std::string& app, const std::string& value) {
         cINI ini;
         ini.Path(RuleStorePath());

@@ -310,12 +310,7 @@ TEST_F(PollPassTest, BlockRuleClosesEveryConnectionOfALargeTable) {
     constexpr int kConnections = 2101;
     setRule("C:\\Apps\\spray.exe", "1");
     addApp(300, "C:\\Apps\\spray.exe");
-    for (int i = 0; i < kConnections; ++i)
-        sim.addConnection({host::kTcpEstablished, host::rowAddress(192, 168, 1, 10),
-                           host::rowPort(static_cast<uint16_t>(10000 + i)),
-                           host::rowAddress(10, 1, static_cast<uint8_t>(i / 250), static_cast<uint8_t>(i % 250 + 1)),
-                           host::rowPort(443)},
-                          300);
+    connectMany(300, kConnections);
 
     PollConnections(false);
 

@@ -22,8 +22,7 @@ public:
     void MakeTopMost() override {
         auto* f = form();
         if (!f) return;
-        controls::clsOnTop().MakeTopMost(f->window.hWnd());
-        f->window.sync();
+        controls::clsOnTop().MakeTopMost(f->hWnd());
     }
 
     // The window while it is open; nullptr once it has closed.

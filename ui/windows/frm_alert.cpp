@@ -61,10 +61,10 @@ void frmAlert::Form_Load() {
     if (main_.Check7.Value() == 1)
         gui::sndPlaySound(base::programFolder() + "\\Sounds\\open.wav", gui::SND_ASYNC | gui::SND_NODEFAULT);
     if (main_.Check11.Value() == 1) {
-        controls::CreateBalloon(window.hWnd());
-        controls::AddBalloonTip(window.hWnd(Text1), "This is a security level");
-        controls::AddBalloonTip(window.hWnd(Combo), "This is a list action for firewall security");
-        controls::AddBalloonTip(window.hWnd(Check1), "This is a function to remember for application launch");
+        controls::CreateBalloon(hWnd());
+        controls::AddBalloonTip(Text1.hWnd(), "This is a security level");
+        controls::AddBalloonTip(Combo.hWnd(), "This is a list action for firewall security");
+        controls::AddBalloonTip(Check1.hWnd(), "This is a function to remember for application launch");
     }
 }
 

@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "platform/forms/form.h"
-#include "platform/forms/form_window.h"
 #include "platform/forms/intrinsic/buttons.h"
 #include "platform/forms/intrinsic/label.h"
 #include "platform/forms/intrinsic/lists.h"
@@ -52,9 +51,6 @@ public:
     forms::Timer Timer2{*this, "Timer2"};
     forms::PictureBox Picture1{*this, "Picture1"};
     forms::Image Image1{*this, "Image1"};
-
-    // The window handles of the form and its controls.
-    forms::FormWindow window{*this};
 
 private:
     void Label1_Click();

@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "platform/forms/form.h"
-#include "platform/forms/form_window.h"
 #include "platform/forms/intrinsic/label.h"
 #include "platform/forms/intrinsic/text_box.h"
 
@@ -30,8 +29,6 @@ public:
     forms::TextBox txtfile{*this, "txtfile"};
     forms::TextBox txthost{*this, "txthost"};
     forms::TextBox txtport{*this, "txtport"};
-
-    forms::FormWindow window{*this};
 
 private:
     frmMain& main_;

@@ -32,6 +32,7 @@ public:
 
     bool applyDesign(const std::string& key, const DesignValue& v) override;
 
+    void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override;
 private:
     std::string clip_;
     bool playing_ = false;

@@ -19,6 +19,7 @@ public:
     CommonDialog(Form& f, std::string name, int index = -1) : Control(f, std::move(name), index) {}
     std::string_view kind() const override { return "CommonDialog"; }
     bool windowed() const override { return false; }
+    bool shownAtRunTime() const override { return false; }
 
     QV_FORMS_PROPERTY(std::string, FileName, "")
     QV_FORMS_PROPERTY(std::string, DialogTitle, "")

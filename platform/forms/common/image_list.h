@@ -21,6 +21,7 @@ public:
     ImageList(Form& f, std::string name, int index = -1) : Control(f, std::move(name), index) {}
     std::string_view kind() const override { return "ImageList"; }
     bool windowed() const override { return false; }
+    bool shownAtRunTime() const override { return false; }
 
     QV_FORMS_PROPERTY(int, ImageWidth, 16)
     QV_FORMS_PROPERTY(int, ImageHeight, 16)

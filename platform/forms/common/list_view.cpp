@@ -189,6 +189,11 @@ void ListView::mouseDown(int button, int shift, float x, float y) {
     if (item != nullptr && button == kLeftButton) ItemClick(*item);
 }
 
+void ListView::mouseWheel(int notches) {
+    const int top = std::clamp(topIndex_ - 3 * notches, 1, std::max(1, items_.Count()));
+    if (top != topIndex_) TopIndex(top);
+}
+
 bool ListView::applyDesign(const std::string& key, const DesignValue& v) {
     using base::equalsNoCase;
     if (equalsNoCase(key, "Column")) {

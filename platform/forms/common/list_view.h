@@ -137,7 +137,10 @@ public:
     ListItem* itemAt(float x, float y) const;
 
     void mouseDown(int button, int shift, float x, float y) override;
+    // Three rows a notch, the first row staying on the list.
+    void mouseWheel(int notches) override;
     bool applyDesign(const std::string& key, const DesignValue& v) override;
+    void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override;
 
 private:
     friend class ListItem;

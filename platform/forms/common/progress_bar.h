@@ -30,6 +30,7 @@ public:
 
     bool applyDesign(const std::string& key, const DesignValue& v) override;
 
+    void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override;
 private:
     double min_ = 0;
     double max_ = 100;

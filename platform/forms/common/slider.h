@@ -51,11 +51,14 @@ public:
     void mouseDown(int button, int shift, float x, float y) override;
     void mouseMove(int button, int shift, float x, float y) override;
     void mouseUp(int button, int shift, float x, float y) override;
+    // A quick second press on the track is another press.
+    bool takesDoubleClicks() const override { return false; }
     // A key while the slider has the focus (key codes: 33 Page Up .. 40 Down).
     void keyDown(int keyCode, int shift) override;
 
     bool applyDesign(const std::string& key, const DesignValue& v) override;
 
+    void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override;
 private:
     int alongPx(float x, float y) const;
     void setValue(int v, bool scrolling);

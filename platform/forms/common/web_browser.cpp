@@ -1,5 +1,6 @@
 #include "platform/forms/common/web_browser.h"
 
+#include <algorithm>
 #include <cctype>
 #include <memory>
 
@@ -7,43 +8,11 @@
 #include "platform/base/files.h"
 #include "platform/base/text.h"
 #include "platform/forms/runtime.h"
+#include "platform/gui/shell.h"
+#include "platform/html/html_document.h"
 
 namespace qv::forms {
 namespace {
-
-bool startsNoCase(std::string_view s, std::string_view prefix) {
-    return s.size() >= prefix.size() && base::equalsNoCase(s.substr(0, prefix.size()), prefix);
-}
-
-// The local path of an address, or "" for an address on the web.
-std::string localPath(const std::string& url) {
-    if (startsNoCase(url, "file:///")) return url.substr(7);
-    if (startsNoCase(url, "file://")) return url.substr(7);
-    if (startsNoCase(url, "file:")) return url.substr(5);
-    const size_t colon = url.find(':');
-    if (colon != std::string::npos && colon > 1) {
-        // "http:", "https:", "ftp:", "about:" and the like; a drive letter is one character.
-        bool scheme = true;
-        for (size_t i = 0; i < colon; ++i) scheme = scheme && std::isalpha(static_cast<unsigned char>(url[i]));
-        if (scheme) return "";
-    }
-    return url;
-}
-
-// "%20" and the like in a file address.
-std::string unescape(const std::string& s) {
-    std::string out;
-    for (size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '%' && i + 2 < s.size() && std::isxdigit(static_cast<unsigned char>(s[i + 1])) &&
-            std::isxdigit(static_cast<unsigned char>(s[i + 2]))) {
-            out += static_cast<char>(std::stoi(s.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-        } else {
-            out += s[i];
-        }
-    }
-    return out;
-}
 
 bool isBlockTag(std::string_view name) {
     static const char* const blocks[] = {"p", "br", "div", "h1", "h2", "h3", "h4", "h5", "h6", "li", "tr",
@@ -174,24 +143,133 @@ void WebBrowser::complete(const std::string& url, int ticket) {
     --pending_;
     // A newer navigation replaces this one.
     if (ticket != ticket_) return;
-    const std::string path = localPath(url);
+    const std::string path = html::localPathOf(url);
     std::optional<std::string> html;
-    if (!path.empty()) html = base::readFile(unescape(path));
+    if (!path.empty()) html = base::readFile(path);
+    location_ = url;
     if (html) {
         PageText page = htmlToText(*html);
-        location_ = url;
-        title_ = page.title.empty() ? url : page.title;
+        auto doc = html::Document::fromText(*html, base::folderOf(base::nativePath(path)));
+        title_ = !doc->title().empty() ? doc->title() : !page.title.empty() ? page.title : url;
         text_ = page.text;
-        changed();
+        const size_t hash = url.find('#');
+        show(std::move(doc), hash == std::string::npos ? "" : url.substr(hash + 1));
         NavigateComplete2(url);
         return;
     }
     unreachable_.push_back(url);
-    location_ = url;
     title_ = "The page cannot be displayed";
     text_ = "The page cannot be displayed\n\nThe page you are looking for is currently unavailable.\n" + url;
-    changed();
+    show(html::Document::fromText("<html><body><h2>The page cannot be displayed</h2><p>The page you are looking "
+                                  "for is currently unavailable.</p><p>" +
+                                      base::Replace(base::Replace(url, "&", "&amp;"), "<", "&lt;") + "</p></body></html>",
+                                  ""),
+         "");
     NavigateError(url);
+}
+
+void WebBrowser::show(std::unique_ptr<html::Document> page, const std::string& fragment) {
+    page_ = std::move(page);
+    laidOutWidth_ = -1;
+    scrollTop_ = 0;
+    if (!fragment.empty()) {
+        layOut();
+        if (auto top = page_->anchorTop(fragment)) scrollTo(*top);
+    }
+    changed();
+}
+
+gfx::Rect WebBrowser::pageArea() const {
+    // Inside the two-pixel sunken border, left of the 16-pixel scroll bar.
+    const int w = twipsToPixels(Width()), h = twipsToPixels(Height());
+    return {2, 2, std::max(2, w - 2 - 16), std::max(2, h - 2)};
+}
+
+void WebBrowser::layOut() {
+    const gfx::Rect area = pageArea();
+    const int width = static_cast<int>(area.width());
+    if (!page_ || width == laidOutWidth_) return;
+    page_->layout(width, static_cast<int>(area.height()));
+    laidOutWidth_ = width;
+}
+
+int WebBrowser::pageHeight() {
+    layOut();
+    return page_ ? page_->height() : 0;
+}
+
+void WebBrowser::scrollTo(int top) {
+    const int most = std::max(0, pageHeight() - static_cast<int>(pageArea().height()));
+    top = std::clamp(top, 0, most);
+    if (top == scrollTop_) return;
+    scrollTop_ = top;
+    changed();
+}
+
+void WebBrowser::paintPage(gfx::DeviceContext& dc, gfx::Point at) {
+    layOut();
+    if (!page_) return;
+    const gfx::Rect area = pageArea();
+    const gfx::Rect clip{at.x + area.left, at.y + area.top, at.x + area.right, at.y + area.bottom};
+    page_->paint(dc, {clip.left, clip.top - scrollTop_}, clip);
+}
+
+gui::ScrollBarParts WebBrowser::scrollBar() {
+    const int w = twipsToPixels(Width()), h = twipsToPixels(Height()), view = static_cast<int>(pageArea().height());
+    return gui::verticalScrollBarParts({w - gui::kScrollBarSize, 0, w, h}, scrollTop_, std::max(pageHeight(), view),
+                                       view);
+}
+
+void WebBrowser::follow(const std::string& href) {
+    const html::PageAddress a = page_->resolve(href);
+    switch (a.kind) {
+        case html::PageAddress::kLocal:
+            Navigate2(a.fragment.empty() ? a.path : a.path + "#" + a.fragment);
+            return;
+        case html::PageAddress::kInPage:
+            if (auto top = page_->anchorTop(a.fragment)) scrollTo(*top);
+            return;
+        case html::PageAddress::kWeb:
+            // Pages on the web open in the desktop's browser; this control never fetches them.
+            gui::ShellExecute(0, "open", a.address, "", "", gui::SW_SHOWNORMAL);
+            return;
+        case html::PageAddress::kNone:
+            return;
+    }
+}
+
+void WebBrowser::mouseClick(int button, float x, float y) {
+    Control::mouseClick(button, x, y);
+    if (button != kLeftButton || !page_) return;
+    const int px = twipsToPixels(x), py = twipsToPixels(y);
+    const gfx::Rect area = pageArea();
+    const int view = static_cast<int>(area.height());
+    if (px >= area.right) {
+        // The scroll bar: a page up above the thumb, a page down below it.
+        const gfx::Rect thumb = scrollBar().thumb;
+        if (thumb.isEmpty()) return;
+        if (py < thumb.top)
+            scrollTo(scrollTop_ - view);
+        else if (py >= thumb.bottom)
+            scrollTo(scrollTop_ + view);
+        return;
+    }
+    if (!area.contains(px, py)) return;
+    layOut();
+    if (auto href = page_->linkAt(px - area.left, py - area.top + scrollTop_)) follow(*href);
+}
+
+void WebBrowser::keyDown(int keyCode, int /*shift*/) {
+    const int view = static_cast<int>(pageArea().height()), line = 40;
+    switch (keyCode) {
+        case 38: scrollTo(scrollTop_ - line); break;   // Up
+        case 40: scrollTo(scrollTop_ + line); break;   // Down
+        case 33: scrollTo(scrollTop_ - view); break;   // Page Up
+        case 34: scrollTo(scrollTop_ + view); break;   // Page Down
+        case 36: scrollTo(0); break;                   // Home
+        case 35: scrollTo(pageHeight()); break;        // End
+        default: break;
+    }
 }
 
 void WebBrowser::formUnloading() {

@@ -1,16 +1,27 @@
 #pragma once
 // WebBrowser: shows a page. Navigate2 takes a local file (a path, "\" or "/" separated, or a
-// "file:" address) or an address on the web; the navigation completes on the loop's next pass.
-// A local page that can be read is shown as its text (tags dropped, entities decoded, blocks
-// on lines of their own) and raises NavigateComplete2 with the address. Anything else — a
-// missing file, or an address on the web, which this program never fetches — shows the
+// "file:" address, optionally with "#name") or an address on the web; the navigation completes
+// on the loop's next pass. A local page that can be read is drawn by the HTML engine (headings,
+// lists, tables, links, pictures) and raises NavigateComplete2 with the address; documentText
+// holds its text (tags dropped, entities decoded, blocks on lines of their own). Anything else
+// — a missing file, or an address on the web, which this program never fetches — shows the
 // browser's own error page, raises NavigateError and is recorded in unreachable().
+// A click on a link to a local page goes there, on "#name" scrolls to it, and a link to the web
+// goes to the shell's "open" (the desktop's browser). The arrow, page and Home/End keys scroll
+// the page, and a click on the scroll bar pages toward it from the thumb. The control raises no
+// DblClick: a second click in quick succession is another click.
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/forms/control.h"
+#include "platform/gfx/device_context.h"
+#include "platform/gui/classic_parts.h"
+
+namespace qv::html {
+class Document;
+}
 
 namespace qv::forms {
 
@@ -36,15 +47,38 @@ public:
     Event<const std::string&> NavigateError;      // URL
 
     void formUnloading() override;
+    void mouseClick(int button, float x, float y) override;
+    bool takesDoubleClicks() const override { return false; }
+    void keyDown(int keyCode, int shift) override;
 
+    // Drawing: where the page shows inside the control (pixels from its top left corner, inside
+    // the border and left of the scroll bar), the page's height there, the first row shown, and
+    // the page itself painted with the control's top left corner at `at`.
+    gfx::Rect pageArea() const;
+    int pageHeight();
+    int scrollTop() const { return scrollTop_; }
+    void scrollTo(int top);
+    void paintPage(gfx::DeviceContext& dc, gfx::Point at);
+    // Where the scroll bar shows its arrows and thumb, in pixels from the control's top left
+    // corner.
+    gui::ScrollBarParts scrollBar();
+
+    void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override;
 private:
     void complete(const std::string& url, int ticket);
+    void show(std::unique_ptr<html::Document> page, const std::string& fragment);
+    void follow(const std::string& href);
+    // Lays the page out for the control's present width.
+    void layOut();
     std::string location_;
     std::string title_;
     std::string text_;
     std::vector<std::string> unreachable_;
     int pending_ = 0;
     int ticket_ = 0;
+    std::unique_ptr<html::Document> page_;
+    int laidOutWidth_ = -1;
+    int scrollTop_ = 0;
     std::shared_ptr<bool> alive_;  // posted work holds a weak reference
 };
 

@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "platform/base/basic_error.h"
+#include "platform/gui/window_system.h"
 
 namespace qv::forms {
 namespace {
@@ -63,16 +64,37 @@ std::string Winsock::errorText(int number) {
 }
 
 Winsock::~Winsock() {
-    removePoller(this);
+    unwatch();
     if (fd_ >= 0) ::close(fd_);
 }
 
-int Winsock::waitFd() const { return lookup_ ? lookup_->wakeFd : fd_; }
+void Winsock::unwatch() {
+    if (watch_ != 0) gui::windows().unwatchDescriptor(watch_);
+    watch_ = 0;
+    watchedFd_ = -1;
+}
 
-short Winsock::waitEvents() const {
-    if (lookup_) return POLLIN;
-    if (state_ == sckConnecting || !pending_.empty()) return POLLOUT | POLLIN;
-    return POLLIN;
+void Winsock::rewatch() {
+    int fd = -1;
+    short events = POLLIN;
+    if (lookup_) {
+        fd = lookup_->wakeFd;
+    } else if (fd_ >= 0 && (state_ == sckConnecting || state_ == sckConnected)) {
+        fd = fd_;
+        if (state_ == sckConnecting || !pending_.empty()) events |= POLLOUT;
+    }
+    if (fd != watchedFd_) unwatch();
+    if (fd < 0) return;
+    gui::WindowSystem& ws = gui::windows();
+    if (watch_ != 0) {
+        ws.setDescriptorEvents(watch_, events);
+        return;
+    }
+    std::weak_ptr<int> alive = alive_;
+    watch_ = ws.watchDescriptor(fd, events, [this, alive](short revents) {
+        if (!alive.expired()) ready(revents);
+    });
+    watchedFd_ = fd;
 }
 
 void Winsock::Connect(const std::string& host, int port) {
@@ -101,7 +123,7 @@ void Winsock::Connect(const std::string& host, int port) {
         return;
     }
     lookup_ = lookup;
-    addPoller(this);
+    rewatch();
     std::thread([lookup, host = RemoteHost()] {
         addrinfo hints{};
         hints.ai_family = AF_INET;
@@ -121,7 +143,7 @@ void Winsock::Connect(const std::string& host, int port) {
 void Winsock::lookupEnded() {
     if (!lookup_ || !lookup_->done.load(std::memory_order_acquire)) return;
     std::shared_ptr<Lookup> lookup = std::move(lookup_);
-    removePoller(this);
+    unwatch();
     if (!lookup->found) {
         state_ = sckError;
         Error(sckHostNotFound, errorText(sckHostNotFound));
@@ -143,7 +165,7 @@ void Winsock::startConnect(const void* address) {
         return;
     }
     state_ = sckConnecting;
-    addPoller(this);
+    rewatch();
     if (::connect(fd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 && errno != EINPROGRESS) {
         int e = errno;
         // Even an immediate failure is reported from the loop, after Connect has returned.
@@ -158,6 +180,7 @@ void Winsock::SendData(const std::string& data) {
     if (state_ != sckConnected) throw base::BasicError(sckBadState, errorText(sckBadState));
     pending_ += data;
     flush();
+    rewatch();
 }
 
 void Winsock::GetData(std::string& data, long maxLen) {
@@ -168,7 +191,7 @@ void Winsock::GetData(std::string& data, long maxLen) {
 }
 
 void Winsock::Close() {
-    removePoller(this);
+    unwatch();
     lookup_.reset();  // a lookup still running ends unheard
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
@@ -178,7 +201,7 @@ void Winsock::Close() {
 }
 
 void Winsock::fail(int number) {
-    removePoller(this);
+    unwatch();
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
     pending_.clear();
@@ -231,21 +254,19 @@ void Winsock::readAvailable() {
     }
     if (peerClosed && state_ == sckConnected) {
         state_ = sckClosing;
-        removePoller(this);
+        unwatch();
         Closed();
     }
 }
 
-void Winsock::poll() {
+void Winsock::ready(short revents) {
     if (lookup_) {
         lookupEnded();
         return;
     }
     if (fd_ < 0) return;
-    pollfd p{fd_, waitEvents(), 0};
-    if (::poll(&p, 1, 0) <= 0) return;
     if (state_ == sckConnecting) {
-        if ((p.revents & (POLLOUT | POLLERR | POLLHUP)) == 0) return;
+        if ((revents & (POLLOUT | POLLERR | POLLHUP)) == 0) return;
         int err = 0;
         socklen_t len = sizeof err;
         ::getsockopt(fd_, SOL_SOCKET, SO_ERROR, &err, &len);
@@ -257,12 +278,15 @@ void Winsock::poll() {
         socklen_t ll = sizeof local;
         if (::getsockname(fd_, reinterpret_cast<sockaddr*>(&local), &ll) == 0) localPort_ = ntohs(local.sin_port);
         state_ = sckConnected;
+        rewatch();
         Connected();
         return;
     }
     if (state_ != sckConnected) return;
-    if (p.revents & POLLOUT) flush();
-    if (p.revents & (POLLIN | POLLHUP | POLLERR)) readAvailable();
+    std::weak_ptr<int> alive = alive_;
+    if (revents & POLLOUT) flush();
+    if (revents & (POLLIN | POLLHUP | POLLERR)) readAvailable();
+    if (!alive.expired()) rewatch();
 }
 
 }  // namespace qv::forms

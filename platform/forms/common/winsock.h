@@ -1,7 +1,7 @@
 #pragma once
 // Winsock: the TCP socket control. Connect starts a non-blocking connection (a host name is
 // looked up off the loop's thread, so Connect never waits for the resolver); the message loop
-// polls the socket and raises Connect, DataArrival, Close and Error. Sends never raise SIGPIPE.
+// watches the socket as one of its descriptors and raises Connect, DataArrival, Close and Error. Sends never raise SIGPIPE.
 // An operation the current state does not allow throws BasicError with the control's number
 // (40006, 40020) and changes nothing.
 #include <memory>
@@ -37,12 +37,13 @@ enum SocketError : int {
     sckConnectAborted = 10053,
 };
 
-class Winsock : public Control, private Poller {
+class Winsock : public Control {
 public:
     Winsock(Form& f, std::string name, int index = -1) : Control(f, std::move(name), index) {}
     ~Winsock() override;
     std::string_view kind() const override { return "Winsock"; }
     bool windowed() const override { return false; }
+    bool shownAtRunTime() const override { return false; }
 
     QV_FORMS_PROPERTY(std::string, RemoteHost, "")
     QV_FORMS_PROPERTY(int, RemotePort, 0)
@@ -78,16 +79,21 @@ public:
 
 private:
     struct Lookup;
-    void poll() override;
+    // The loop found the watched descriptor ready.
+    void ready(short revents);
     void startConnect(const void* address);
     void lookupEnded();
-    int waitFd() const override;
-    short waitEvents() const override;
+    // Watches the descriptor and events the state waits on (the lookup's, the socket's), or
+    // nothing once closed.
+    void rewatch();
+    void unwatch();
     void fail(int number);
     void flush();
     void readAvailable();
 
     int fd_ = -1;
+    int watch_ = 0;  // the loop's watch of the descriptor waited on, 0 for none
+    int watchedFd_ = -1;
     // The name lookup under way, shared with the thread that runs it; dropped by Close.
     std::shared_ptr<Lookup> lookup_;
     int state_ = sckClosed;

@@ -53,6 +53,7 @@ void XTab::CurrTab(int i) {
     const int last = currTab_;
     currTab_ = i;
     changed();
+    syncContents();  // the controls of the tab left hide, those of this one show
     TabSwitch(last);
 }
 

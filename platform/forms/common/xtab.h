@@ -48,6 +48,7 @@ public:
     // Designer keys: Tab (one per tab, in order, the caption), CurrTab.
     bool applyDesign(const std::string& key, const DesignValue& v) override;
 
+    void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override;
 private:
     void check(int i) const;
     std::vector<std::string> captions_{"Tab 0"};

@@ -1,9 +1,10 @@
 #include "platform/forms/hosting/user_control.h"
 
-#include <cmath>
 
 #include "platform/base/text.h"
+#include "platform/forms/windowless_paint.h"
 #include "platform/gfx/colour.h"
+#include "platform/gui/window_system.h"
 
 namespace qv::forms {
 namespace {
@@ -27,10 +28,16 @@ void setAmbientUserMode(bool userMode) { userModeSetting() = userMode; }
 bool ambientUserMode() { return userModeSetting(); }
 
 // The surface the constituents sit on: a form of its own, so their names never meet the host's,
-// whose input that falls on no constituent goes to the control's own mouse events.
+// whose input that falls on no constituent goes to the control's own mouse events. It has no
+// window of its own: its constituents' windows are children of the control's window, which
+// draws its windowless constituents.
 class UserControl::Inside : public Form {
 public:
     Inside(UserControl& owner) : Form(owner.Name()), owner_(&owner) { BorderStyle(0); }
+    gui::HWnd clientWindow() const override { return owner_->hWnd(); }
+    bool ownsWindow() const override { return false; }
+    Form& topForm() override { return owner_->Parent().topForm(); }
+    void Form_DblClick() override { owner_->UserControl_DblClick(); }
     void Form_MouseDown(int b, int s, float x, float y) override {
         owner_->UserControl_MouseDown(b, s, owner_->toScale(x), owner_->toScale(y));
     }
@@ -40,9 +47,16 @@ public:
     void Form_MouseUp(int b, int s, float x, float y) override {
         owner_->UserControl_MouseUp(b, s, owner_->toScale(x), owner_->toScale(y));
     }
-    void Form_Click() override { owner_->UserControl_Click(); }
 
 private:
+    // A click is a left press and release on the control; other buttons raise only their
+    // MouseDown and MouseUp.
+    void ownClick(int button, float, float) override {
+        if (button != kLeftButton) return;
+        HandlerScope scope;
+        owner_->UserControl_Click();
+    }
+
     UserControl* owner_;
 };
 
@@ -54,7 +68,10 @@ UserControl::UserControl(Form& host, std::string name, int index)
 
 UserControl::~UserControl() = default;
 
-void UserControl::Cls() { surface_.fill(gfx::translateColour(BackColor())); }
+void UserControl::Cls() {
+    surface_.fill(gfx::translateColour(BackColor()));
+    invalidateWindow();
+}
 
 int UserControl::ScaleWidth() const { return ScaleMode() == 3 ? twipsToPixels(Width()) : Width(); }
 int UserControl::ScaleHeight() const { return ScaleMode() == 3 ? twipsToPixels(Height()) : Height(); }
@@ -63,7 +80,23 @@ float UserControl::toScale(float twips) const { return ScaleMode() == 3 ? twips 
 
 void UserControl::setWindowRegion(std::optional<gfx::Region> r) {
     region_ = std::move(r);
+    if (hWnd() != 0) gui::windows().setWindowRegion(hWnd(), region_, true);
     changed();
+}
+
+void UserControl::attachWindow() {
+    const bool had = hWnd() != 0;
+    Control::attachWindow();
+    if (hWnd() == 0) return;
+    if (!had && region_) gui::windows().setWindowRegion(hWnd(), region_, true);
+    if (inside_->loaded()) inside_->attachControls();
+}
+
+void UserControl::paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const {
+    // Painting raises the control's own Paint, which draws on its surface.
+    const_cast<UserControl*>(this)->paint();
+    dc.bitBlt(rect.left, rect.top, surface_.width(), surface_.height(), surface_, 0, 0);
+    paintWindowless(dc, *inside_, nullptr);
 }
 
 void UserControl::Width(int w) {
@@ -152,6 +185,9 @@ void UserControl::PropertyChanged(const std::string& propertyName) {
 
 void UserControl::site() {
     if (sited_) return;
+    // A control sited on a loaded form (made at run time) gets its window first, as a loading
+    // form's controls do.
+    attachWindow();
     if (!inside_->loaded()) Load(*inside_);
     HandlerScope scope;
     UserControl_Initialize();
@@ -207,40 +243,31 @@ void UserControl::accessKeyPress(int keyAscii) {
     UserControl_AccessKeyPress(keyAscii);
 }
 
-namespace {
-int px(float twips) { return static_cast<int>(std::floor(twips / kTwipsPerPixel)); }
-}  // namespace
-
+// Input on the control is input on its inside (twips within the control), where a
+// constituent under the pointer takes it.
 void UserControl::mouseDown(int button, int shift, float x, float y) {
-    inside_->injectMouseDown(button, shift, px(x), px(y));
+    inside_->clientInput().down(button, shift, x, y, false);
 }
 
 void UserControl::mouseMove(int button, int shift, float x, float y) {
     hovered_ = true;
-    inside_->injectMouseMove(button, shift, px(x), px(y));
+    inside_->clientInput().move(button, shift, x, y);
 }
 
 void UserControl::mouseUp(int button, int shift, float x, float y) {
-    // Up and the click that follows it come from the inside surface, so a click on a
-    // constituent reaches that constituent alone.
-    inside_->injectMouseUp(button, shift, px(x), px(y));
+    // Up and the click that follows it come from the inside, so a click on a constituent
+    // reaches that constituent alone.
+    inside_->clientInput().up(button, shift, x, y);
 }
 
 void UserControl::mouseClick(int, float, float) {}
 
-void UserControl::mouseDblClick(int button, float x, float y) {
-    if (Control* c = inside_->controlAt(px(x), px(y))) {
-        c->mouseDblClick(button, x - static_cast<float>(c->formLeft()), y - static_cast<float>(c->formTop()));
-        return;
-    }
-    HandlerScope scope;
-    UserControl_DblClick();
-}
+void UserControl::mouseDblClick(int button, float x, float y) { inside_->clientInput().down(button, 0, x, y, true); }
 
 void UserControl::mouseLeave() {
     if (!hovered_) return;
     hovered_ = false;
-    inside_->injectMouseLeave();
+    inside_->clientInput().leave();
     HandlerScope scope;
     UserControl_MouseLeave();
 }

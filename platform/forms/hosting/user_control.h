@@ -79,8 +79,12 @@ public:
     ~UserControl() override;
 
     // The control's own drawing surface in pixels, at the control's size; Cls clears it to
-    // BackColor. The presenter shows it under the constituents.
-    gfx::DeviceContext& hDC() { return dc_; }
+    // BackColor. Its window shows it under the constituents; drawing on it outside Paint shows
+    // at the loop's next paint, which raises Paint again.
+    gfx::DeviceContext& hDC() {
+        invalidateWindow();
+        return dc_;
+    }
     const gfx::Canvas& surface() const { return surface_; }
     void Cls();
     // 1 twips (the default) or 3 pixels: the unit of ScaleWidth, ScaleHeight and mouse events.
@@ -119,6 +123,11 @@ public:
     PropertyBag saveProperties();
     // The container's paint request: raises Paint when the control is shown.
     void paint();
+    // Its window's WM_PAINT: Paint while shown, then the surface, with the windowless
+    // constituents above it.
+    void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override;
+    // Its window is made with its region, and the windows of its constituents inside it.
+    void attachWindow() override;
     // Between the Show and Hide notifications.
     bool shown() const { return shown_; }
 

@@ -70,6 +70,22 @@ void CommandButton::mouseClick(int button, float, float) {
     if (button == kLeftButton) Click();
 }
 
+void CommandButton::keyDown(int keyCode, int) {
+    constexpr int kReturn = 13, kEscape = 27, kSpace = 32;
+    if (keyCode == kReturn || keyCode == kSpace) {
+        Click();
+        return;
+    }
+    if (keyCode != kEscape) return;
+    for (Control* c : Parent().Controls()) {
+        auto* b = dynamic_cast<CommandButton*>(c);
+        if (b != nullptr && b->Cancel() && b->enabledOnForm()) {
+            b->Click();
+            return;
+        }
+    }
+}
+
 bool CommandButton::applyDesign(const std::string& key, const DesignValue& v) {
     if (equalsNoCase(key, "Caption")) Caption(v.asText());
     else if (equalsNoCase(key, "Default")) Default(v.asBool());

@@ -22,7 +22,10 @@ public:
     void Value(int v);
 
     void mouseClick(int button, float x, float y) override;
+    // A quick second click is another click.
+    bool takesDoubleClicks() const override { return false; }
     bool applyDesign(const std::string& key, const DesignValue& v) override;
+    void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override;
 
 private:
     int value_ = 0;
@@ -45,12 +48,15 @@ public:
 
     void mouseClick(int button, float x, float y) override;
     bool applyDesign(const std::string& key, const DesignValue& v) override;
+    void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override;
 
 private:
     bool value_ = false;
 };
 
-// CommandButton: Click on a left click released over it, or when code sets Value True.
+// CommandButton: Click on a left click released over it, on Enter or Space while it has the
+// focus, or when code sets Value True; Escape anywhere on the button's form clicks the form's
+// Cancel button.
 class CommandButton : public Control {
 public:
     CommandButton(Form& f, std::string name, int index = -1) : Control(f, std::move(name), index) {
@@ -68,7 +74,10 @@ public:
     }
 
     void mouseClick(int button, float x, float y) override;
+    bool takesDoubleClicks() const override { return false; }
+    void keyDown(int keyCode, int shift) override;
     bool applyDesign(const std::string& key, const DesignValue& v) override;
+    void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override;
 };
 
 }  // namespace qv::forms

@@ -22,6 +22,8 @@ public:
     QV_FORMS_PROPERTY(bool, UseMnemonic, true)
 
     bool applyDesign(const std::string& key, const DesignValue& v) override;
+    void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override;
+    bool takesMouse() const override { return true; }
 };
 
 }  // namespace qv::forms

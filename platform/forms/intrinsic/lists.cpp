@@ -87,14 +87,27 @@ void ListBox::ListIndex(int i) {
 
 std::string ListBox::Text() const { return listIndex_ < 0 ? std::string() : items_.item(listIndex_); }
 
-void ListBox::mouseDown(int button, int shift, float x, float y) {
+int ListBox::rowAt(float y) const {
     // Rows begin inside the sunken border, as they are drawn.
     const int inside = static_cast<int>(y) - pixelsToTwips(kBorderPixels);
-    if (inside >= 0) {
-        const int row = TopIndex() + inside / pixelsToTwips(kRowPixels);
-        if (row < ListCount()) ListIndex(row);
-    }
+    if (inside < 0) return -1;
+    const int row = TopIndex() + inside / pixelsToTwips(kRowPixels);
+    return row < ListCount() ? row : -1;
+}
+
+void ListBox::mouseDown(int button, int shift, float x, float y) {
+    if (const int row = rowAt(y); row >= 0) ListIndex(row);
     Control::mouseDown(button, shift, x, y);
+}
+
+void ListBox::mouseDblClick(int button, float x, float y) {
+    if (const int row = rowAt(y); row >= 0) ListIndex(row);
+    Control::mouseDblClick(button, x, y);
+}
+
+void ListBox::mouseWheel(int notches) {
+    const int top = std::clamp(TopIndex() - 3 * notches, 0, std::max(0, ListCount() - 1));
+    if (top != TopIndex()) TopIndex(top);
 }
 
 bool ListBox::applyDesign(const std::string& key, const DesignValue& v) {

@@ -58,9 +58,15 @@ public:
 
     void mouseDown(int button, int shift, float x, float y) override;
     void mouseClick(int, float, float) override {}
+    // The second press of a double click picks its row too, then DblClick.
+    void mouseDblClick(int button, float x, float y) override;
+    // Three rows a notch, the first row staying on the list.
+    void mouseWheel(int notches) override;
     bool applyDesign(const std::string& key, const DesignValue& v) override;
+    void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override;
 
 private:
+    int rowAt(float y) const;
     ItemList items_;
     int listIndex_ = -1;
 };
@@ -100,6 +106,7 @@ public:
 
     void mouseClick(int, float, float) override {}
     bool applyDesign(const std::string& key, const DesignValue& v) override;
+    void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override;
 
 private:
     ItemList items_;

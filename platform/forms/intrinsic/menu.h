@@ -14,6 +14,7 @@ public:
     Menu(Form& f, std::string name, int index = -1) : Control(f, std::move(name), index) {}
     std::string_view kind() const override { return "Menu"; }
     bool windowed() const override { return false; }
+    bool shownAtRunTime() const override { return false; }
 
     QV_FORMS_PROPERTY(std::string, Caption, "")
     QV_FORMS_PROPERTY(bool, Checked, false)

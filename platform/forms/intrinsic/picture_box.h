@@ -80,6 +80,7 @@ public:
     bool applyDesign(const std::string& key, const DesignValue& v) override;
     // The design's back colour and picture make the first surface.
     void designApplied() override;
+    void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override;
 
 private:
     int insideWidthPx() const;

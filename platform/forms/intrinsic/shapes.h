@@ -20,6 +20,7 @@ public:
     QV_FORMS_PROPERTY(std::string, Caption, "")
     QV_FORMS_PROPERTY(int, BorderStyle, 1)
     bool applyDesign(const std::string& key, const DesignValue& v) override;
+    void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override;
 };
 
 // Image: a picture drawn on its container, stretched or at its own size.
@@ -36,6 +37,8 @@ public:
     QV_FORMS_PROPERTY(bool, Stretch, false)
     QV_FORMS_PROPERTY(int, BorderStyle, 0)
     bool applyDesign(const std::string& key, const DesignValue& v) override;
+    void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override;
+    bool takesMouse() const override { return true; }
 };
 
 // Shape: 0 rectangle, 1 square, 2 oval, 3 circle, 4 rounded rectangle, 5 rounded square.
@@ -57,6 +60,7 @@ public:
     QV_FORMS_PROPERTY(int, BorderStyle, 1)  // 0 transparent, 1 solid
     QV_FORMS_PROPERTY(int, BorderWidth, 1)
     bool applyDesign(const std::string& key, const DesignValue& v) override;
+    void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override;
 };
 
 // Line: from (X1, Y1) to (X2, Y2) in its container's twips.
@@ -74,6 +78,16 @@ public:
     QV_FORMS_PROPERTY(int, BorderWidth, 1)
     QV_FORMS_PROPERTY(int, BorderStyle, 1)
     bool applyDesign(const std::string& key, const DesignValue& v) override;
+    void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override;
+    bool clippedToItsRect() const override { return false; }
+    gfx::Rect paintBounds() const override;
+
+private:
+    // Its end points in pixels of its container's client area.
+    struct Ends {
+        gfx::Point a, b;
+    };
+    Ends ends() const;
 };
 
 }  // namespace qv::forms

@@ -47,6 +47,7 @@ public:
     void keyPress(int keyAscii) override { typeText(std::string(1, static_cast<char>(keyAscii))); }
 
     bool applyDesign(const std::string& key, const DesignValue& v) override;
+    void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override;
 
 private:
     std::string text_;

@@ -12,6 +12,7 @@ public:
     ~Timer() override;
     std::string_view kind() const override { return "Timer"; }
     bool windowed() const override { return false; }
+    bool shownAtRunTime() const override { return false; }
 
     int Interval() const { return interval_; }
     // 0 to 65535; other values are error 380.

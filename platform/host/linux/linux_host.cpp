@@ -1,10 +1,13 @@
 #include "platform/host/linux/linux_host.h"
 
 #include <ifaddrs.h>
+#include <linux/capability.h>
 #include <netdb.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/socket.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -24,20 +27,33 @@
 
 namespace qv::host {
 
+// Processes held by process file descriptors: a signal sent through one reaches the process it
+// was opened on or, once that has ended, nobody.
 class LinuxHost::Access final : public ProcessAccess {
 public:
     std::optional<uint32_t> ownerOfThread(uint32_t threadId) override { return procfs::threadOwner(threadId); }
-    std::optional<uint64_t> startTime(uint32_t processId) override {
-        auto s = procfs::processStat(processId);
-        if (!s || s->state == 'Z' || s->state == 'X') return std::nullopt;
-        return s->startTime;
+    std::optional<int> hold(uint32_t processId) override {
+        if (processId == 0 || processId > 0x7FFFFFFFu) return std::nullopt;
+        const int fd = static_cast<int>(::syscall(SYS_pidfd_open, static_cast<pid_t>(processId), 0));
+        if (fd < 0) return std::nullopt;
+        return fd;
     }
-    bool stop(uint32_t processId, uint64_t startTime) override {
-        return procfs::signalProcess(processId, startTime, SIGSTOP);
+    bool running(int handle) override {
+        // The descriptor becomes readable when the process has ended (a zombie included).
+        pollfd p{handle, POLLIN, 0};
+        int rc;
+        do {
+            rc = ::poll(&p, 1, 0);
+        } while (rc < 0 && errno == EINTR);
+        return rc == 0;
     }
-    bool resume(uint32_t processId, uint64_t startTime) override {
-        return procfs::signalProcess(processId, startTime, SIGCONT);
-    }
+    bool stop(int handle) override { return signal(handle, SIGSTOP); }
+    bool resume(int handle) override { return signal(handle, SIGCONT); }
+    bool kill(int handle) override { return signal(handle, SIGKILL); }
+    void release(int handle) override { ::close(handle); }
+
+private:
+    static bool signal(int handle, int sig) { return ::syscall(SYS_pidfd_send_signal, handle, sig, nullptr, 0) == 0; }
 };
 
 LinuxHost::LinuxHost()
@@ -76,7 +92,17 @@ bool LinuxHost::readTcpTable(std::vector<TcpRow>& rows) {
 
 bool LinuxHost::setTcpEntry(const TcpRow& row) {
     if (row.state != kTcpDeleteTcb) return false;
-    return sockdiag::destroyTcpConnection(row) == sockdiag::DestroyResult::kDestroyed;
+    sockdiag::DestroyResult result = sockdiag::destroyTcpConnection(row);
+    if (result == sockdiag::DestroyResult::kNotPermitted) closeRefused_ = true;
+    return result == sockdiag::DestroyResult::kDestroyed;
+}
+
+bool LinuxHost::canCloseConnections() {
+    if (closeRefused_) return false;
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2]{};
+    if (::syscall(SYS_capget, &header, data) != 0) return false;
+    return (data[CAP_NET_ADMIN / 32].effective & (1u << (CAP_NET_ADMIN % 32))) != 0;
 }
 
 // --- statistics, interfaces, internet state ---
@@ -149,11 +175,12 @@ int LinuxHost::resumeThread(uint32_t threadId) { return suspender_.resume(thread
 
 bool LinuxHost::terminateProcess(uint32_t processId, uint32_t /*exitCode*/) {
     if (!mayControlProcess(processId)) return false;
+    // A process stopped here is ended through its handle: if it has ended already, the process
+    // that now has its id is left alone.
+    if (const auto held = suspender_.terminate(processId)) return *held;
     auto stat = procfs::processStat(processId);
     if (!stat || stat->state == 'Z' || stat->state == 'X') return false;
-    if (!procfs::signalProcess(processId, stat->startTime, SIGKILL)) return false;
-    suspender_.forget(processId);
-    return true;
+    return procfs::signalProcess(processId, stat->startTime, SIGKILL);
 }
 
 bool LinuxHost::mayControlProcess(uint32_t processId) const {

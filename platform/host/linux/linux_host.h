@@ -32,6 +32,8 @@ public:
     // --- Host ---
     bool readTcpTable(std::vector<TcpRow>& rows) override;
     bool setTcpEntry(const TcpRow& row) override;
+    // The network-administration capability is held, and no close has been refused for want of it.
+    bool canCloseConnections() override;
     std::optional<TcpStats> tcpStatistics() override;
     std::optional<IpStats> ipStatistics() override;
     std::optional<UdpStats> udpStatistics() override;
@@ -42,10 +44,12 @@ public:
     std::string processPath(uint32_t processId) override;
     std::vector<ThreadEntry> threadSnapshot() override;
     // Stops the owning process at a thread's first suspend, continues it when its last
-    // suspended thread is resumed.
+    // suspended thread is resumed. A stopped process is held by a process file descriptor until
+    // then, so no signal meant for it reaches a later process with its id.
     int suspendThread(uint32_t threadId) override;
     int resumeThread(uint32_t threadId) override;
-    // SIGKILL; the exit code cannot be chosen on this system and is not used.
+    // SIGKILL (through the held descriptor for a process stopped here); the exit code cannot be
+    // chosen on this system and is not used.
     bool terminateProcess(uint32_t processId, uint32_t exitCode) override;
     bool mayControlProcess(uint32_t processId) const override;
     NetstatResult runNetstat() override;
@@ -59,6 +63,7 @@ private:
 
     uint32_t ownPid_;
     uint32_t parentPid_;  // the parent at start; the current parent is refused as well
+    bool closeRefused_ = false;  // a close was refused for want of the capability
     std::string buffer_;  // reused for the TCP lists
     std::vector<procfs::TcpEntry> entries_;
     std::unique_ptr<ProcessAccess> access_;

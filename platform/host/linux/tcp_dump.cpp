@@ -14,6 +14,9 @@ namespace qv::host::sockdiag {
 
 namespace {
 
+// One bit per kernel TCP state, 1 (established) to 12 (new-syn-recv).
+constexpr uint32_t kRowStates = ((1u << 13) - 1) & ~1u;
+
 // A network-order address word as the row wants it (its bytes in wire order, first lowest).
 uint32_t rowAddressOf(uint32_t word) {
     uint8_t b[4];
@@ -109,7 +112,10 @@ int sendDumpRequest(int fd, uint32_t sequence) {
     message.nlh.nlmsg_type = TCPDIAG_GETSOCK;
     message.nlh.nlmsg_flags = NLM_F_REQUEST | NLM_F_DUMP;
     message.nlh.nlmsg_seq = sequence;
-    message.req.idiag_states = ~0u;
+    // The states of connections and listeners only: not the kernel's pseudo-states past them,
+    // such as the bound-inactive state of sockets that are only bound, which recent kernels give
+    // to a request for every state.
+    message.req.idiag_states = kRowStates;
     sockaddr_nl kernel{};
     kernel.nl_family = AF_NETLINK;
     ssize_t sent;

@@ -4,10 +4,26 @@
 
 namespace qv::host {
 
-std::optional<uint32_t> ThreadSuspender::ownerOf(uint32_t threadId) const {
-    for (const auto& [pid, held] : held_)
-        if (held.counts.count(threadId)) return pid;
-    return access_.ownerOfThread(threadId);
+ThreadSuspender::~ThreadSuspender() {
+    for (const auto& [pid, held] : held_) access_.release(held.handle);
+}
+
+ThreadSuspender::HeldMap::iterator ThreadSuspender::heldThread(uint32_t threadId) {
+    for (auto it = held_.begin(); it != held_.end(); ++it)
+        if (it->second.counts.count(threadId)) return it;
+    return held_.end();
+}
+
+ThreadSuspender::HeldMap::iterator ThreadSuspender::heldRunning(uint32_t processId) {
+    auto it = held_.find(processId);
+    if (it == held_.end() || access_.running(it->second.handle)) return it;
+    drop(it);
+    return held_.end();
+}
+
+ThreadSuspender::HeldMap::iterator ThreadSuspender::drop(HeldMap::iterator it) {
+    access_.release(it->second.handle);
+    return held_.erase(it);
 }
 
 int ThreadSuspender::count(uint32_t threadId) const {
@@ -16,62 +32,77 @@ int ThreadSuspender::count(uint32_t threadId) const {
     return 0;
 }
 
-std::optional<std::pair<uint32_t, uint64_t>> ThreadSuspender::liveOwner(uint32_t threadId) {
-    auto owner = ownerOf(threadId);
-    if (!owner || !mayControl_(*owner)) return std::nullopt;
-    auto start = access_.startTime(*owner);
-    if (!start) {
-        held_.erase(*owner);
-        return std::nullopt;
-    }
-    return std::pair{*owner, *start};
-}
-
-ThreadSuspender::HeldMap::iterator ThreadSuspender::heldFor(uint32_t processId, uint64_t startTime) {
-    auto it = held_.find(processId);
-    if (it != held_.end() && it->second.startTime != startTime) {
-        held_.erase(it);  // an earlier process with the same id
-        return held_.end();
-    }
-    return it;
-}
-
 int ThreadSuspender::suspend(uint32_t threadId) {
-    auto live = liveOwner(threadId);
-    if (!live) return kThreadCallFailed;
-    const auto [owner, start] = *live;
-    auto it = heldFor(owner, start);
-    if (it == held_.end()) {
-        if (!access_.stop(owner, start)) return kThreadCallFailed;
-        it = held_.emplace(owner, Held{start, 0, {}}).first;
+    if (auto it = heldThread(threadId); it != held_.end()) {
+        if (!mayControl_(it->first)) return kThreadCallFailed;
+        if (!access_.running(it->second.handle)) {
+            drop(it);
+            return kThreadCallFailed;
+        }
+        ++it->second.total;
+        return it->second.counts[threadId]++;
     }
-    ++it->second.total;
-    return it->second.counts[threadId]++;
+    const auto owner = access_.ownerOfThread(threadId);
+    if (!owner || !mayControl_(*owner)) return kThreadCallFailed;
+    if (auto it = heldRunning(*owner); it != held_.end()) {
+        // Another thread of a process stopped here already: only counted.
+        ++it->second.total;
+        return it->second.counts[threadId]++;
+    }
+    const auto handle = access_.hold(*owner);
+    if (!handle) return kThreadCallFailed;
+    // The thread must still be the held process's: the id may have changed hands before the
+    // handle was taken.
+    if (access_.ownerOfThread(threadId) != owner || !access_.running(*handle) || !access_.stop(*handle)) {
+        access_.release(*handle);
+        return kThreadCallFailed;
+    }
+    held_.emplace(*owner, Held{*handle, 1, {{threadId, 1}}});
+    return 0;
 }
 
 int ThreadSuspender::resume(uint32_t threadId) {
-    auto live = liveOwner(threadId);
-    if (!live) return kThreadCallFailed;
-    const auto [owner, start] = *live;
-    auto it = heldFor(owner, start);
-    if (it == held_.end()) return 0;
+    auto it = heldThread(threadId);
+    if (it == held_.end()) {
+        // A running thread: nothing to do, when it is there to be controlled at all.
+        const auto owner = access_.ownerOfThread(threadId);
+        if (!owner || !mayControl_(*owner)) return kThreadCallFailed;
+        heldRunning(*owner);  // what was held for an ended process of that id goes
+        return 0;
+    }
+    if (!mayControl_(it->first)) return kThreadCallFailed;
+    if (!access_.running(it->second.handle)) {
+        drop(it);
+        return kThreadCallFailed;
+    }
     Held& held = it->second;
     auto c = held.counts.find(threadId);
-    if (c == held.counts.end()) return 0;  // a running thread: nothing to do
-    int before = c->second;
+    const int before = c->second;
     if (--c->second == 0) held.counts.erase(c);
     if (--held.total == 0) {
-        access_.resume(owner, held.startTime);
-        held_.erase(it);
+        access_.resume(held.handle);
+        drop(it);
     }
     return before;
 }
 
-void ThreadSuspender::forget(uint32_t processId) { held_.erase(processId); }
+std::optional<bool> ThreadSuspender::terminate(uint32_t processId) {
+    auto it = held_.find(processId);
+    if (it == held_.end()) return std::nullopt;
+    const bool ended = access_.running(it->second.handle) && access_.kill(it->second.handle);
+    drop(it);
+    return ended;
+}
+
+void ThreadSuspender::forget(uint32_t processId) {
+    if (auto it = held_.find(processId); it != held_.end()) drop(it);
+}
 
 void ThreadSuspender::releaseAll() {
-    for (const auto& [pid, held] : held_) access_.resume(pid, held.startTime);
-    held_.clear();
+    for (auto it = held_.begin(); it != held_.end();) {
+        access_.resume(it->second.handle);  // a process that has ended is reached no more
+        it = drop(it);
+    }
 }
 
 }  // namespace qv::host

@@ -74,6 +74,7 @@ public:
     // --- Host ---
     bool readTcpTable(std::vector<TcpRow>& rows) override;
     bool setTcpEntry(const TcpRow& row) override;
+    bool canCloseConnections() override { return canDelete_; }
     std::optional<TcpStats> tcpStatistics() override { return tcpStats_; }
     std::optional<IpStats> ipStatistics() override { return ipStats_; }
     std::optional<UdpStats> udpStatistics() override { return udpStats_; }

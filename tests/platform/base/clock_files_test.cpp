@@ -1,16 +1,27 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <set>
 
 #include "platform/base/clock.h"
+#include "platform/base/file_lock.h"
 #include "platform/base/files.h"
 #include "platform/base/program_folder.h"
+#include "platform/base/temp_files.h"
+#include "platform/host/linux/sandbox.h"
+#include "tests/platform/host/linux/sandbox_children.h"
 
 using namespace qv::base;
+using qv::host::testing::ChildProcess;
 
 TEST(Clock, UsDesktopTextForms) {
     struct Case {
@@ -26,6 +37,9 @@ TEST(Clock, UsDesktopTextForms) {
         EXPECT_EQ(DateText(c.t), c.date);
     }
     EXPECT_EQ(DateTimeText({2026, 12, 10, 15, 4, 5}), "12/10/2026 3:04:05 PM");
+    // Basic leaves out the time of an exact midnight.
+    EXPECT_EQ(DateTimeText({2026, 12, 10, 0, 0, 0}), "12/10/2026");
+    EXPECT_EQ(DateTimeText({2026, 12, 10, 0, 0, 1}), "12/10/2026 12:00:01 AM");
 }
 
 TEST(Clock, FakeClockMovesTimeOfDayAndTickAcrossMidnight) {
@@ -53,6 +67,12 @@ protected:
         std::filesystem::remove_all(dir_);
     }
     std::string path(const char* name) const { return (dir_ / name).string(); }
+    // The names in the folder, hidden ones included.
+    std::set<std::string> names() const {
+        std::set<std::string> out;
+        for (const auto& e : std::filesystem::directory_iterator(dir_)) out.insert(e.path().filename().string());
+        return out;
+    }
     std::filesystem::path dir_;
 };
 
@@ -137,4 +157,157 @@ TEST_F(FilesTest, ProgramFolderJoinsRelativePaths) {
     setProgramFolder(dir_.string() + "/");
     EXPECT_EQ(inProgramFolder("Conf\\config.ini"), dir_.string() + "/Conf/config.ini");
     EXPECT_FALSE(executablePath().empty());
+}
+
+TEST_F(FilesTest, WritingThroughALinkReplacesItsTargetAndKeepsTheLink) {
+    namespace fs = std::filesystem;
+    fs::create_directories(dir_ / "real");
+    ASSERT_TRUE(writeFileAtomic(path("real/store.ini"), "old"));
+    fs::create_symlink("real/store.ini", dir_ / "relative.ini");
+    fs::create_symlink(dir_ / "relative.ini", dir_ / "chain.ini");  // a link to a link
+    fs::create_symlink("real/new.ini", dir_ / "dangling.ini");
+    struct Case {
+        const char* link;
+        const char* target;
+    } cases[] = {{"relative.ini", "real/store.ini"}, {"chain.ini", "real/store.ini"}, {"dangling.ini", "real/new.ini"}};
+    for (const auto& c : cases) {
+        const std::string content = std::string("through ") + c.link;
+        ASSERT_TRUE(writeFileAtomic(path(c.link), content)) << c.link;
+        EXPECT_TRUE(fs::is_symlink(dir_ / c.link)) << c.link;
+        EXPECT_EQ(readFile(path(c.target)), content) << c.link;
+        EXPECT_EQ(readFile(path(c.link)), content) << c.link;
+    }
+    EXPECT_EQ(names(), (std::set<std::string>{"chain.ini", "dangling.ini", "real", "relative.ini"}));
+    fs::create_symlink("loop.ini", dir_ / "loop.ini");
+    EXPECT_FALSE(writeFileAtomic(path("loop.ini"), "x"));
+    EXPECT_TRUE(fs::is_symlink(dir_ / "loop.ini"));
+}
+
+TEST_F(FilesTest, TemporaryFilesAreKnownByTheirNames) {
+    struct Case {
+        const char* name;
+        bool temp;
+    } cases[] = {
+        {".Firewall.qvl.qvtmp0123456789abcdef", true},
+        {".config.ini.tmp4242_0", true},  // the form earlier versions used
+        {".a.tmp1_22", true},
+        {"Firewall.qvl.qvtmp0123456789abcdef", false},  // not hidden
+        {".Firewall.qvl.qvtmp0123456789abcdeF", false},
+        {".Firewall.qvl.qvtmp0123456789abcde", false},
+        {".qvtmp0123456789abcdef", false},
+        {".config.ini.tmp4242", false},
+        {".config.ini.tmp_1", false},
+        {".profile", false},
+        {"Firewall.qvl", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(isTempFileName(c.name), c.temp) << c.name;
+}
+
+TEST_F(FilesTest, ALeftoverInUseStaysAndOneWhoseWriterIsGoneIsRemoved) {
+    ASSERT_TRUE(writeFileAtomic(path("store.ini"), "old"));
+    const std::string inUse = path(".store.ini.qvtmp00000000000000aa");
+    const std::string abandoned = path(".store.ini.qvtmp00000000000000bb");
+    const std::string earlierRecent = path(".store.ini.tmp7_0");
+    const std::string earlierOld = path(".store.ini.tmp8_0");
+    for (const auto& p : {inUse, abandoned, earlierRecent, earlierOld}) {
+        const int fd = ::open(p.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+        ASSERT_EQ(::write(fd, "part", 4), 4);
+        ::close(fd);
+    }
+    std::filesystem::last_write_time(earlierOld, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    std::filesystem::create_directory(path(".dir.qvtmp00000000000000cc"));
+    const int held = ::open(inUse.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);  // as a writer that is still at work holds it
+
+    ASSERT_TRUE(writeFileAtomic(path("store.ini"), "new"));
+    EXPECT_EQ(names(), (std::set<std::string>{"store.ini", ".store.ini.qvtmp00000000000000aa", ".store.ini.tmp7_0",
+                                               ".dir.qvtmp00000000000000cc"}));
+    ::close(held);
+    ASSERT_TRUE(writeFileAtomic(path("other.ini"), "x"));  // any write to the folder cleans up
+    EXPECT_FALSE(std::filesystem::exists(inUse));
+    EXPECT_EQ(*readFile(path("store.ini")), "new");
+}
+
+// Writers killed with SIGKILL in the middle of a write (their temporary file complete, the
+// rename not yet done), then a writer that got the first one's process id: it writes, and no
+// temporary file is left.
+TEST_F(FilesTest, WritersKilledMidWriteLeaveNothingBehindTheNextWrite) {
+    const std::string file = path("Firewall.qvl");
+    ASSERT_TRUE(writeFileAtomic(file, "[RULES]\r\n"));
+    const auto run = qv::host::runInSandbox([&] {
+        pid_t first = 0;
+        int failures = 0;
+        for (int k = 0; k < 5; ++k) {
+            ChildProcess writer([&](const ChildProcess::Channel& ch) {
+                setAtomicWriteHook([&](const std::string&, const std::string&) {
+                    ch.writeLine("writing");
+                    for (;;) ::pause();
+                    return true;
+                });
+                return writeFileAtomic(file, std::string(1 << 20, 'x')) ? 0 : 1;
+            });
+            if (writer.readLine() != "writing") ++failures;
+            ::kill(writer.pid(), SIGKILL);
+            writer.wait();
+            if (k == 0) first = writer.pid();
+        }
+        // Each writer cleared what the one before it left; only the last one's file is there.
+        int leftovers = 0;
+        for (const auto& e : std::filesystem::directory_iterator(dir_))
+            leftovers += isTempFileName(e.path().filename().string());
+        if (leftovers != 1) {
+            std::fprintf(stderr, "%d temporary files left by the killed writers\n", leftovers);
+            ++failures;
+        }
+        if (!qv::host::testing::nextProcessIdWillBe(first)) return 100;
+        ChildProcess again([&](const ChildProcess::Channel&) {
+            if (::getpid() != first) return 3;
+            return writeFileAtomic(file, "[RULES]\r\n/usr/bin/ssh=2\r\n") ? 0 : 1;
+        });
+        const int status = again.wait();
+        return failures + (WIFEXITED(status) ? WEXITSTATUS(status) : 50);
+    });
+    if (!run.ran) GTEST_SKIP() << "no namespaces: " << run.unavailable;
+    ASSERT_NE(run.exitCode, 100) << "the process namespace does not let the test choose a process id";
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(names(), std::set<std::string>{"Firewall.qvl"});
+    EXPECT_EQ(*readFile(file), "[RULES]\r\n/usr/bin/ssh=2\r\n");
+}
+
+TEST_F(FilesTest, AFileLockKeepsASecondWriterWaitingUntilItEnds) {
+    const std::string file = path("store.ini");
+    {
+        FileLock lock(file);  // a file that is not there is made to be locked
+        ASSERT_TRUE(lock.held());
+        EXPECT_TRUE(fileExists(file));
+    }
+    EXPECT_FALSE(pathExists(file)) << "nothing was written: the file goes again";
+
+    ASSERT_TRUE(writeFileAtomic(file, "0"));
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // Waits for the parent's lock, then adds its digit to what it finds.
+        char go;
+        if (::read(fds[0], &go, 1) != 1) ::_exit(2);
+        FileLock lock(file);
+        const std::string now = readFile(file).value_or("?");
+        ::_exit(lock.held() && writeFileAtomic(file, now + "2") ? 0 : 1);
+    }
+    {
+        FileLock lock(file);
+        ASSERT_TRUE(lock.held());
+        ASSERT_EQ(::write(fds[1], "g", 1), 1);
+        ::usleep(100 * 1000);  // the child is waiting now
+        // A replacement while locked: the waiting writer must lock the new file, not the old.
+        ASSERT_TRUE(writeFileAtomic(file, *readFile(file) + "1"));
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(*readFile(file), "012");
+    ::close(fds[0]);
+    ::close(fds[1]);
+    EXPECT_FALSE(FileLock(path("no/folder.ini")).held());
 }

@@ -51,6 +51,10 @@ TEST(Conversions, StrAndFormat) {
     EXPECT_EQ(Str(-3), "-3");
     EXPECT_EQ(Str(0.5), " .5");
     EXPECT_EQ(CStr(1234.25), "1234.25");
+    // A fraction keeps its zero before the point; Str drops it.
+    EXPECT_EQ(CStr(0.999), "0.999");
+    EXPECT_EQ(CStr(-0.5), "-0.5");
+    EXPECT_EQ(Str(-0.5), "-.5");
     struct Case {
         double in;
         const char* mask;
@@ -62,6 +66,18 @@ TEST(Conversions, StrAndFormat) {
                  {-1234, "###,###", "-1,234"},
                  {12.5, "0.00", "12.50"},
                  {3, "", "3"},
-                 {2.75, "", "2.75"}};
+                 {2.75, "", "2.75"},
+                 {0.999, "", "0.999"},
+                 // Halves round away from zero, on the decimal value as written.
+                 {2.5, "0", "3"},
+                 {3.5, "0", "4"},
+                 {-2.5, "0", "-3"},
+                 {0.125, "0.00", "0.13"},
+                 {2.675, "0.00", "2.68"},
+                 {1.005, "0.00", "1.01"},
+                 {999.5, "###,###", "1,000"},
+                 {0.004, "0.00", "0.00"},
+                 {0.006, "#.##", ".01"},
+                 {9.995, "0.00", "10.00"}};
     for (const auto& c : cases) EXPECT_EQ(Format(c.in, c.mask), c.out) << c.in << " " << c.mask;
 }

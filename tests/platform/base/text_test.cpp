@@ -12,6 +12,9 @@ TEST(Text, OneBasedPositionsAndNotFoundIsZero) {
     EXPECT_EQ(InStr(4, "abcabc", "c"), 6);
     EXPECT_EQ(InStr("abc", "x"), 0);
     EXPECT_EQ(InStr("abc", ""), 1);
+    EXPECT_EQ(InStr(3, "abc", ""), 3);
+    EXPECT_EQ(InStr("", ""), 0);  // an empty text holds nothing, not even the empty text
+    EXPECT_EQ(InStr("", "a"), 0);
     EXPECT_EQ(InStr(9, "abc", "a"), 0);
     EXPECT_EQ(InStr("ABC", "b", true), 2);
     EXPECT_EQ(InStrRev("a\\b\\c", "\\"), 4);

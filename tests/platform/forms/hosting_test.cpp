@@ -2,6 +2,7 @@
 // and ambient properties, input routed to constituents, resize and paint.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "platform/forms/intrinsic/buttons.h"
 #include "platform/forms/intrinsic/label.h"
 #include "platform/gfx/colour.h"
+#include "platform/gui/window_system.h"
 
 namespace qv::forms {
 namespace {
@@ -80,6 +82,7 @@ protected:
     void UserControl_KeyUp(int& code, int) override { journal.push_back("KeyUp " + std::to_string(code)); }
     void UserControl_MouseLeave() override { journal.push_back("MouseLeave"); }
     void UserControl_Click() override { journal.push_back("Click"); }
+    void UserControl_DblClick() override { journal.push_back("DblClick"); }
     void UserControl_Terminate() override { journal.push_back("Terminate"); }
 };
 
@@ -215,6 +218,8 @@ TEST_F(FormsHosting, ANewControlGetsInitPropertiesAndSavesOnlyWhatDiffersFromThe
     journal.clear();
     ucProbe& e = f.probes.Load(2);
     EXPECT_TRUE(e.sited());
+    EXPECT_NE(e.hWnd(), 0) << "a child of the form's window";
+    EXPECT_EQ(gui::windows().parent(e.hWnd()), f.hWnd());
     EXPECT_EQ(e.Caption, "probes");
     EXPECT_EQ(journal, (std::vector<std::string>{"Initialize", "InitProperties", "Resize 2400"}));
 }
@@ -233,21 +238,57 @@ TEST_F(FormsHosting, InputOnAConstituentReachesItAloneAndTheRestReachesTheContro
     f.Show();
     journal.clear();
     // The caption label covers the control's first 16 pixel rows (300, 450 twips = 20, 30 px).
+    // A left press gives the control the focus; the click is the constituent's alone.
     f.injectClick(20 + 10, 30 + 5);
-    EXPECT_EQ(journal, (std::vector<std::string>{"lblCaption_Click"}));
+    EXPECT_EQ(journal, (std::vector<std::string>{"GotFocus", "lblCaption_Click"}));
 
     journal.clear();
     f.injectMouseMove(0, 0, 20 + 10, 30 + 30);
     f.injectClick(20 + 10, 30 + 30, kRightButton);
     f.injectMouseMove(0, 0, 5, 5);  // off the control
     f.injectMouseMove(0, 0, 6, 5);
-    EXPECT_EQ(journal, (std::vector<std::string>{"MouseDown 2 150,450", "MouseUp 2 150,450", "Click", "MouseLeave"}));
+    EXPECT_EQ(journal, (std::vector<std::string>{"MouseDown 2 150,450", "MouseUp 2 150,450", "MouseLeave"}))
+        << "the right button clicks nothing";
 
     journal.clear();
     f.ucProbe1.ScaleMode(3);
     f.injectClick(20 + 10, 30 + 30);
     EXPECT_EQ(journal, (std::vector<std::string>{"MouseDown 1 10,30", "MouseUp 1 10,30", "Click"}))
         << "events come in the control's ScaleMode";
+}
+
+// Click is a left press and a release on the control; the release of any other button, one off
+// the control and the second of a double click raise none.
+TEST_F(FormsHosting, AClickIsALeftPressAndReleaseOnTheControl) {
+    frmHost& f = Default<frmHost>();
+    f.Show();
+    f.ucProbe1.SetFocus();
+    // (30, 60) lies on the control below its caption label, 150 and 450 twips into it; (30, 150)
+    // lies below it.
+    struct Case {
+        const char* name;
+        std::function<void()> input;
+        std::vector<std::string> events;
+    };
+    const Case cases[] = {
+        {"left, released on it", [&] { f.injectClick(30, 60); },
+         {"MouseDown 1 150,450", "MouseUp 1 150,450", "Click"}},
+        {"right", [&] { f.injectClick(30, 60, kRightButton); }, {"MouseDown 2 150,450", "MouseUp 2 150,450"}},
+        {"middle", [&] { f.injectClick(30, 60, kMiddleButton); }, {"MouseDown 4 150,450", "MouseUp 4 150,450"}},
+        {"left, released off it",
+         [&] { f.injectMouseDown(kLeftButton, 0, 30, 60), f.injectMouseUp(kLeftButton, 0, 30, 150); },
+         {"MouseDown 1 150,450", "MouseLeave", "MouseUp 1 150,1800"}},
+        {"a double click", [&] { f.injectClick(30, 60), f.injectClick(30, 60); },
+         {"MouseDown 1 150,450", "MouseUp 1 150,450", "Click", "DblClick", "MouseUp 1 150,450"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        f.injectMouseMove(0, 0, 30, 60);
+        clock.advance(1000);  // no double click with the case before
+        journal.clear();
+        c.input();
+        EXPECT_EQ(journal, c.events);
+    }
 }
 
 TEST_F(FormsHosting, DisplayAsDefaultFollowsTheFocusAndPropertyChangedIsHeard) {

@@ -18,56 +18,12 @@
 #include "platform/base/basic_error.h"
 #include "platform/forms/form.h"
 #include "platform/forms/instances.h"
+#include "tests/platform/forms/loopback_server.h"
 
 namespace qv::forms {
 namespace {
 
-// A listening socket on 127.0.0.1 with an ephemeral port.
-class LoopbackServer {
-public:
-    LoopbackServer() {
-        listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ::bind(listener_, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        ::listen(listener_, 4);
-        socklen_t len = sizeof a;
-        ::getsockname(listener_, reinterpret_cast<sockaddr*>(&a), &len);
-        port_ = ntohs(a.sin_port);
-    }
-    ~LoopbackServer() {
-        closeClient();
-        if (listener_ >= 0) ::close(listener_);
-    }
-    int port() const { return port_; }
-    // Stops listening: a port nobody listens on refuses connections.
-    void stopListening() {
-        ::close(listener_);
-        listener_ = -1;
-    }
-    void accept() { client_ = ::accept(listener_, nullptr, nullptr); }
-    void send(const std::string& s) { ::send(client_, s.data(), s.size(), MSG_NOSIGNAL); }
-    std::string receive(size_t want) {
-        std::string out;
-        char buf[256];
-        while (out.size() < want) {
-            ssize_t n = ::recv(client_, buf, sizeof buf, 0);
-            if (n <= 0) break;
-            out.append(buf, static_cast<size_t>(n));
-        }
-        return out;
-    }
-    void closeClient() {
-        if (client_ >= 0) ::close(client_);
-        client_ = -1;
-    }
-
-private:
-    int listener_ = -1;
-    int client_ = -1;
-    int port_ = 0;
-};
+using test::LoopbackServer;
 
 class frmSock : public Form {
 public:
@@ -87,14 +43,7 @@ public:
     std::string data;
 };
 
-// Runs loop passes until done() holds; bounded, so a fault fails the test instead of hanging.
-bool pumpUntil(const std::function<bool()>& done) {
-    for (int i = 0; i < 400 && !done(); ++i) {
-        DoEvents();
-        if (!done()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return done();
-}
+using test::pumpUntil;
 
 class WinsockTest : public ::testing::Test {
 protected:

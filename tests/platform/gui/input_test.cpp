@@ -222,22 +222,73 @@ TEST_F(InputTest, FocusTabOrderAndKeys) {
     EXPECT_EQ(seenOf(first, WM_KILLFOCUS).size(), 1u);
 }
 
-TEST_F(InputTest, APresenterSaysWhatAKeyTypedAndTypesComposedText) {
-    HWnd form = top(0, 0, 50, 50);
-    ws_.setFocus(form);
-    // The layout's own character in place of the guess; a key that types nothing sends no
-    // WM_CHAR.
-    ws_.keyDown('2', false);
-    ws_.typeChar('"');
-    ws_.keyUp('2');
-    ws_.keyDown('A', false);
-    ws_.keyUp('A');
-    ws_.typeChar(0xE9);  // an accented letter from an input method
+// A press over a disabled child reaches neither the child nor the parent behind it.
+TEST_F(InputTest, MouseInputOverADisabledChildIsDropped) {
+    HWnd form = top(0, 0, 100, 100);
+    HWnd off = child(form, 10, 10, 20, 20, WS_VISIBLE | WS_DISABLED);
+    moveTo(15, 15);
+    ws_.mouseButtonDown(MouseButton::Left);
+    ws_.mouseButtonUp(MouseButton::Left);
     ws_.doEvents();
-    std::vector<WParam> chars;
-    for (const Seen& s : seenOf(form, WM_CHAR)) chars.push_back(s.w);
-    EXPECT_EQ(chars, (std::vector<WParam>{WParam('"'), 0xE9}));
-    EXPECT_EQ(seenOf(form, WM_KEYDOWN).size(), 2u);
+    for (HWnd h : {form, off}) {
+        EXPECT_TRUE(seenOf(h, WM_MOUSEMOVE).empty());
+        EXPECT_TRUE(seenOf(h, WM_LBUTTONDOWN).empty());
+        EXPECT_TRUE(seenOf(h, WM_LBUTTONUP).empty());
+    }
+    moveTo(50, 50);
+    EXPECT_EQ(seenOf(form, WM_MOUSEMOVE).size(), 1u);
+}
+
+// A disabled window cannot keep the mouse: disabling the window that holds the capture, or one
+// it lies in, ends the capture, and the next press goes to the window under the pointer.
+TEST_F(InputTest, DisablingTheWindowThatHoldsTheMouseEndsTheCapture) {
+    HWnd form = top(0, 0, 100, 100);
+    HWnd button = child(form, 10, 10, 20, 20);
+    HWnd other = top(200, 0, 50, 50);
+    struct Case {
+        const char* name;
+        HWnd disabled;
+        HWnd capture;  // after it
+    };
+    for (const Case& c : {Case{"another window", other, button}, Case{"the window itself", button, 0},
+                          Case{"the window it lies in", form, 0}}) {
+        SCOPED_TRACE(c.name);
+        ws_.setCapture(button);
+        seen_.clear();
+        ws_.enableWindow(c.disabled, false);
+        EXPECT_EQ(ws_.capture(), c.capture);
+        EXPECT_EQ(seenOf(button, WM_CAPTURECHANGED).size(), c.capture == 0 ? 1u : 0u);
+        ws_.enableWindow(c.disabled, true);
+    }
+    ws_.releaseCapture();
+    ws_.setCapture(button);
+    ws_.enableWindow(form, false);
+    moveTo(210, 10);
+    ws_.mouseButtonDown(MouseButton::Left);
+    ws_.doEvents();
+    EXPECT_EQ(seenOf(other, WM_LBUTTONDOWN).size(), 1u);
+}
+
+// A presenter that knows the character a key types sends the key untranslated and the
+// character on its own, any Windows-1252 byte; a key state set without a message counts for
+// the keys handled after it.
+TEST_F(InputTest, UntranslatedKeysTypedCharactersAndKeyStates) {
+    HWnd form = top(0, 0, 100, 100);
+    HWnd box = child(form, 0, 0, 50, 20, WS_VISIBLE | WS_TABSTOP);
+    ws_.setFocus(box);
+    ws_.keyDown('E', false);
+    ws_.typeChar(0xE9);
+    ws_.keyUp('E');
+    ws_.doEvents();
+    const auto chars = seenOf(box, WM_CHAR);
+    ASSERT_EQ(chars.size(), 1u);
+    EXPECT_EQ(chars[0].w, WParam(0xE9));
+    EXPECT_EQ(seenOf(box, WM_KEYDOWN).size(), 1u);
+    ws_.setKeyState(VK_SHIFT, true);
+    EXPECT_TRUE(ws_.isKeyDown(VK_SHIFT));
+    ws_.setKeyState(VK_SHIFT, false);
+    EXPECT_FALSE(ws_.isKeyDown(VK_SHIFT));
+    EXPECT_EQ(seenOf(box, WM_KEYDOWN).size(), 1u) << "no message for a state";
 }
 
 TEST_F(InputTest, TopmostBandAndZOrderRelations) {

@@ -143,5 +143,36 @@ TEST_F(MessageLoopTest, RunMessageLoopEndsWithTheQuitCode) {
     EXPECT_EQ(ws_.runMessageLoop(), -1);  // nothing left that could happen
 }
 
+// A nested run ends when its condition holds or a quit is posted (which stays for the loop
+// outside); on the fake clock it moves time to the next timer, or lets the idle hook do so,
+// and a wait nothing can end is an error rather than a hang.
+TEST_F(MessageLoopTest, RunUntilIsANestedLoop) {
+    HWnd h = top(0, 0, 10, 10);
+    int ticks = 0;
+    ws_.setTimer(h, 1, 100, [&](HWnd, std::uintptr_t, std::int64_t) { ++ticks; });
+    const std::int64_t start = clock_.tickMs();
+    ws_.runUntil([&] { return ticks == 3; });
+    EXPECT_EQ(clock_.tickMs() - start, 300);
+
+    int idles = 0;
+    ws_.runUntil([&] { return ticks == 4; }, [&] {
+        ++idles;
+        clock_.advance(25);
+    });
+    EXPECT_EQ(idles, 4);
+
+    ws_.postMessage(h, WM_USER);
+    ws_.setWindowProc(h, [&](HWnd, MessageId m, WParam, LParam) -> LResult {
+        if (m == WM_USER) ws_.postQuitMessage(7);
+        return 0;
+    });
+    ws_.runUntil([] { return false; });
+    EXPECT_TRUE(ws_.quitPosted()) << "the quit stays for the outer loop";
+    EXPECT_EQ(ws_.runMessageLoop(), 7);
+
+    ws_.killTimer(h, 1);
+    EXPECT_THROW(ws_.runUntil([] { return false; }), std::logic_error);
+}
+
 }  // namespace
 }  // namespace qv::gui::testing

@@ -165,6 +165,29 @@ TEST_F(SurfaceTest, TheSurfaceFollowsTheWindowsSize) {
     EXPECT_EQ(ws_.surface(make(top, {0, 0, 5, 5}, kBlue)), nullptr);  // children have none
 }
 
+// A picture of a window is taken whether it shows or not, with its shown children only.
+TEST_F(SurfaceTest, PrintWindowPaintsAHiddenWindowWhole) {
+    HWnd top = make(0, {0, 0, 40, 30}, kRed);
+    HWnd shown = make(top, {0, 0, 10, 10}, kGreen);
+    HWnd hidden = make(top, {20, 20, 30, 30}, kBlue);
+    ws_.showWindow(hidden, false);
+    ws_.showWindow(top, false);
+    ws_.doEvents();
+    EXPECT_TRUE(order_.empty()) << "a hidden window is not painted by the loop";
+    seen.painted.clear();
+    EXPECT_TRUE(ws_.printWindow(top));
+    EXPECT_EQ(order_, (std::vector<HWnd>{top, shown}));
+    EXPECT_EQ(at(top, 5, 5), kGreen);
+    EXPECT_EQ(at(top, 25, 25), kRed);
+    EXPECT_TRUE(seen.painted.empty()) << "no one sees a hidden window's pixels";
+    EXPECT_FALSE(ws_.printWindow(shown));
+    order_.clear();
+    ws_.showWindow(top, true);
+    ws_.printWindow(top);
+    ws_.doEvents();
+    EXPECT_EQ(order_, (std::vector<HWnd>{top, shown})) << "what was marked is painted by the print";
+}
+
 TEST_F(SurfaceTest, TheObserverHearsOfTopLevelWindowsOnly) {
     HWnd top = make(0, {0, 0, 40, 30}, kRed);
     HWnd c = make(top, {0, 0, 5, 5}, kBlue);

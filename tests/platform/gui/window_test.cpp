@@ -119,6 +119,23 @@ TEST_F(WindowTest, VisibilityAndEnabledStateHoldThroughEveryParent) {
     EXPECT_EQ(seenOf(form, WM_ENABLE).size(), 2u);
 }
 
+TEST_F(WindowTest, SetParentMovesAChildIntoAnotherParentAndRefusesLoops) {
+    const HWnd form = top(100, 100, 200, 200);
+    const HWnd frame = child(form, 50, 50, 100, 100);
+    const HWnd box = child(form, 10, 10, 20, 20);
+    EXPECT_EQ(ws_.setParent(box, frame), form);
+    EXPECT_EQ(ws_.parent(box), frame);
+    EXPECT_EQ(ws_.children(form), (std::vector<HWnd>{frame}));
+    EXPECT_EQ(ws_.getWindow(frame, GW_CHILD), box);
+    EXPECT_EQ(ws_.windowRect(box), (Rect{160, 160, 180, 180})) << "same place in the new parent";
+    EXPECT_EQ(ws_.windowFromPoint({165, 165}), box);
+    EXPECT_EQ(ws_.setParent(frame, box), 0) << "a window cannot go inside its own descendant";
+    EXPECT_EQ(ws_.setParent(box, box), 0);
+    EXPECT_EQ(ws_.setParent(form, frame), 0) << "a top-level window is no child";
+    EXPECT_EQ(ws_.setParent(box, 0x7FFF), 0);
+    EXPECT_EQ(ws_.parent(box), frame);
+}
+
 // The single-instance check looks for a top-level window by its class and its exact title,
 // and then for the window just above it.
 TEST_F(WindowTest, FindWindowByClassAndExactTitle) {

@@ -68,6 +68,7 @@ TEST(HostedRender, APictureBoxShowsItsDrawingAndClipsItsContentsInsideItsBorder)
     Plain f;
     forms::PictureBox pic(f, "Picture1");
     pic.Move(10 * kTw, 10 * kTw, 40 * kTw, 30 * kTw);
+    forms::Load(f);  // drawing is kept from the load on
     pic.BackColor(kWhite);
     pic.Cls();
     pic.ScaleMode(3);

@@ -6,7 +6,7 @@
 #include "platform/forms/instances.h"
 #include "platform/forms/intrinsic/menu.h"
 #include "platform/forms/runtime.h"
-#include "platform/present/menu_render.h"
+#include "platform/forms/intrinsic/menu_paint.h"
 #include "platform/present/render.h"
 #include "tests/platform/present/reference_check.h"
 #include "tests/platform/present/showcase_form.h"
@@ -41,7 +41,7 @@ TEST(Reference, PopupMenuMatchesItsPicture) {
     off.Enabled(false);
     more.Caption("More");
     sub.Caption("Inside");
-    testing::expectMatchesReference(renderMenu(popup, 1), "mnuPopup");
+    testing::expectMatchesReference(forms::renderMenu(popup, 1), "mnuPopup");
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include "platform/forms/intrinsic/shapes.h"
 #include "platform/forms/intrinsic/timer.h"
 #include "platform/gfx/region_data.h"
-#include "platform/present/painters.h"
+#include "platform/forms/drawing.h"
 #include "platform/present/render.h"
 
 namespace qv::present {
@@ -210,20 +210,28 @@ public:
     std::string_view kind() const override { return "Gadget"; }
 };
 
-TEST(RenderControls, AKindWithoutAPainterIsAPlaceholderUntilOneIsRegistered) {
+// Paints itself red, and tries to paint the whole form blue.
+class Painted : public Gadget {
+public:
+    using Gadget::Gadget;
+    void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override {
+        dc.fillRect(rect, gfx::Brush::solid(kRed));
+        dc.fillRect({-100, -100, 100, 60}, gfx::Brush::solid(gfx::rgb(0, 0, 255)));
+    }
+};
+
+TEST(RenderControls, AKindWithoutAPainterIsAPlaceholderAndAPainterIsKeptToItsControl) {
     Plain f;
     Gadget g(f, "Gadget1");
     place(g, 10, 10, 60, 30);
     EXPECT_EQ(renderForm(f).pixel(12, 12), kFace);
-    registerPainter("gadget", [](const PaintArgs& a) {
-        a.dc.fillRect(a.rect, gfx::Brush::solid(kRed));
-        // A painter is clipped to its control.
-        a.dc.fillRect({0, 0, 100, 60}, gfx::Brush::solid(gfx::rgb(0, 0, 255)));
-    });
-    const gfx::Canvas c = renderForm(f);
+    Plain f2;
+    Painted p(f2, "Gadget1");
+    place(p, 10, 10, 60, 30);
+    const gfx::Canvas c = renderForm(f2);
     EXPECT_EQ(c.pixel(12, 12), gfx::rgb(0, 0, 255));
-    EXPECT_EQ(c.pixel(5, 5), kWhite);
-    EXPECT_EQ(renderClient(f), c) << "a borderless form's client is the whole window";
+    EXPECT_EQ(c.pixel(5, 5), kWhite) << "a painter is clipped to its control";
+    EXPECT_EQ(renderClient(f2), c) << "a borderless form's client is the whole window";
 }
 
 }  // namespace

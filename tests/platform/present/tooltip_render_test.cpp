@@ -3,6 +3,7 @@
 
 #include "platform/base/clock.h"
 #include "platform/gui/messages.h"
+#include "platform/gui/tooltip.h"
 #include "platform/present/tooltip_render.h"
 #include "tests/platform/present/reference_check.h"
 

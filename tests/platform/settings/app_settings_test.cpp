@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "concurrent_writers.h"
 #include "config_fixture.h"
 #include "platform/settings/registry.h"
 
@@ -96,6 +97,36 @@ TEST(ConfigFolderTest, FollowsXdgConfigHomeThenHome) {
     EXPECT_EQ(configHome(), "/home/someone/.config");
     if (savedXdg) ::setenv("XDG_CONFIG_HOME", xdg.c_str(), 1); else ::unsetenv("XDG_CONFIG_HOME");
     if (savedHome) ::setenv("HOME", home.c_str(), 1); else ::unsetenv("HOME");
+}
+
+// Two processes write 100 values each into the user's registry at the same time, one through
+// the settings calls and one through the registry calls: all 200 are there after.
+TEST_F(AppSettingsTest, ConcurrentWritersLoseNothing) {
+    constexpr int kValues = 100;
+    qv::settings::testing::runConcurrently(2, [&](int w) {
+        HKey key = 0;
+        if (w == 1 && RegCreateKeyEx(HKEY_CURRENT_USER, "Software\\Other", KEY_ALL_ACCESS, key) != ERROR_SUCCESS)
+            return false;
+        bool ok = true;
+        for (int k = 0; k < kValues; ++k) {
+            const std::string name = "v" + std::to_string(k);
+            ok = (w == 0 ? SaveSetting("quarvelin", "graph", name, "1")
+                         : RegSetValueEx(key, name, REG_SZ, "1") == ERROR_SUCCESS) &&
+                 ok;
+        }
+        return ok;
+    });
+    HKey other = 0;
+    ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "Software\\Other", 0, KEY_READ, other), ERROR_SUCCESS);
+    int found = 0;
+    for (int k = 0; k < kValues; ++k) {
+        const std::string name = "v" + std::to_string(k);
+        found += GetSetting("quarvelin", "graph", name) == "1";
+        std::uint32_t size = 0;
+        found += RegQueryValueEx(other, name, nullptr, nullptr, &size) == ERROR_SUCCESS;
+    }
+    EXPECT_EQ(found, 2 * kValues);
+    EXPECT_EQ(files(), std::set<std::string>{"quarvelin/registry-current-user.txt"});
 }
 
 }  // namespace

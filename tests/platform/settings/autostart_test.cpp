@@ -43,10 +43,13 @@ TEST(AutostartExecTest, TheDataBecomesOneQuotedProgramPath) {
         std::optional<std::string> exec;
     } cases[] = {
         {"/opt/quarvelin/quarvelin", R"("/opt/quarvelin/quarvelin")"},
-        {"/opt/My Apps\\quarvelin\0"s, R"("/opt/My Apps/quarvelin")"},  // "\" joins, NUL ends
+        {"/opt/My Apps/quarvelin\0"s, R"("/opt/My Apps/quarvelin")"},  // the NUL ends it
+        // A backslash is a character of the name: escaped for the quotes, then for the string.
+        {"/opt/a\\b/quarvelin", R"("/opt/a\\\\b/quarvelin")"},
         {"/a/$HOME`id`\"q\".sh", R"("/a/\\$HOME\\`id\\`\\"q\\".sh")"},
         {"/a/100%/%f", R"("/a/100%%/%%f")"},
-        {"/opt/caf\xe9", "\"/opt/caf\xc3\xa9\""},  // UTF-8 in the entry
+        {"/home/jos\xc3\xa9/bin/quarvelin", "\"/home/jos\xc3\xa9/bin/quarvelin\""},  // UTF-8 as it is
+        {"/opt/caf\xe9", std::nullopt},  // not UTF-8: no entry can name it
         {"", std::nullopt},
         {"\0"s, std::nullopt},
         {"/bin/true\n[Desktop Entry]", std::nullopt},
@@ -69,7 +72,7 @@ TEST_F(AutostartTest, AnExeThatIsNotThereGivesWayToTheProgramBesideIt) {
     std::filesystem::create_directories(dir_ / "bin");
     write("bin/quarvelin", "#!/bin/sh\n");
     write("bin/tool.exe", "");
-    EXPECT_EQ(autostartExec(path("bin") + "\\quarvelin.exe"), "\"" + path("bin/quarvelin") + "\"");
+    EXPECT_EQ(autostartExec(path("bin/quarvelin.exe")), "\"" + path("bin/quarvelin") + "\"");
     EXPECT_EQ(autostartExec(path("bin/tool.exe")), "\"" + path("bin/tool.exe") + "\"");
     EXPECT_EQ(autostartExec(path("bin/none.exe")), "\"" + path("bin/none.exe") + "\"");
 }
@@ -77,7 +80,7 @@ TEST_F(AutostartTest, AnExeThatIsNotThereGivesWayToTheProgramBesideIt) {
 TEST_F(AutostartTest, TheRunValueIsMirroredAsAnEntryAndGoesWithIt) {
     std::filesystem::create_directories(dir_ / "bin");
     write("bin/quarvelin", "#!/bin/sh\n");
-    const std::string data = path("bin") + "\\quarvelin.exe";
+    const std::string data = path("bin/quarvelin.exe");
     HKey run = runKey();  // there from the start, opened for writing as the options do
     ASSERT_EQ(RegSetValueEx(run, kTitle, REG_SZ, data), ERROR_SUCCESS);
     EXPECT_EQ(read(entryFile(kTitle)), "[Desktop Entry]\nType=Application\nName=" + kTitle + "\nExec=\"" +

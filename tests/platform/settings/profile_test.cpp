@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "concurrent_writers.h"
 #include "temp_folder.h"
 
 using namespace std::string_literals;
@@ -75,6 +76,81 @@ TEST_F(ProfileTest, ReadsTrimmedValuesWithoutRegardToCaseOrGivesTheDefault) {
     for (const auto& c : cases) EXPECT_EQ(get(c.section, c.key), c.expected) << c.section << "/" << c.key;
     EXPECT_EQ(get("Level", "Security", "-", 1024, "missing.ini"), "-");
     EXPECT_EQ(get("Level", "Security", "", 1024, "missing.ini"), "");
+}
+
+TEST_F(ProfileTest, QuotedValuesComeBackWithoutTheirQuotesAndTheDefaultWithoutTrailingBlanks) {
+    write("a.ini",
+          "[s]\r\n"
+          "double=\"C:\\Program Files\\a.exe\"\r\n"
+          "single= 'x y' \r\n"
+          "inner=a \"b\" c\r\n"
+          "open=\"abc\r\n"
+          "mixed=\"abc'\r\n"
+          "lone=\"\r\n"
+          "empty=\"\"\r\n");
+    struct Case {
+        const char* key;
+        const char* expected;
+    } cases[] = {
+        {"double", "C:\\Program Files\\a.exe"},
+        {"single", "x y"},        // blanks go first, then the quotes
+        {"inner", "a \"b\" c"},   // quotes inside stay
+        {"open", "\"abc"},        // no closing quote
+        {"mixed", "\"abc'"},      // quotes that do not match
+        {"lone", "\""},
+        {"empty", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(get("s", c.key), c.expected) << c.key;
+    EXPECT_EQ(get("s", "absent", "  def  "), "  def");
+    EXPECT_EQ(get("s", "absent", "   "), "");
+    EXPECT_EQ(keyList("nowhere", 255, "none "), "none");
+}
+
+TEST_F(ProfileTest, ALoneCrEndsALineAsCrLfDoes) {
+    write("a.ini", "[a]\rone=1\rtwo=2\r\n[b]\rthree=3");
+    EXPECT_EQ(get("a", "one"), "1");
+    EXPECT_EQ(get("a", "two"), "2");
+    EXPECT_EQ(get("b", "three"), "3");
+    EXPECT_EQ(keyList("a"), "one\0two\0"s);
+    EXPECT_NE(put("a", "one"s, "9"), 0);
+    EXPECT_EQ(read("a.ini"), "[a]\rone=9\rtwo=2\r\n[b]\rthree=3");
+}
+
+TEST_F(ProfileTest, LinesKeepTheFilesLineEnds) {
+    struct Case {
+        const char* what;
+        std::string before;
+        std::string after;
+    } cases[] = {
+        {"LF", "[s]\nk=1\n[t]\nx=1\n", "[s]\nk=2\nnew=3\n[t]\nx=1\n[u]\nv=4\n"},
+        {"CR", "[s]\rk=1\r[t]\rx=1\r", "[s]\rk=2\rnew=3\r[t]\rx=1\r[u]\rv=4\r"},
+        {"LF, last line without its end", "[s]\nk=1", "[s]\nk=2\nnew=3\n[u]\nv=4\n"},
+        {"no line end at all", "[s]", "[s]\r\nk=2\r\nnew=3\r\n[u]\r\nv=4\r\n"},
+    };
+    for (const auto& c : cases) {
+        write("a.ini", c.before);
+        EXPECT_NE(put("s", "k"s, "2"), 0);
+        EXPECT_NE(put("s", "new"s, "3"), 0);
+        EXPECT_NE(put("u", "v"s, "4"), 0);
+        EXPECT_EQ(read("a.ini"), c.after) << c.what;
+    }
+}
+
+// Two processes write 200 keys each into one file at the same time: all 400 are there after.
+TEST_F(ProfileTest, ConcurrentWritersLoseNothing) {
+    constexpr int kKeys = 200;
+    qv::settings::testing::runConcurrently(2, [&](int w) {
+        bool ok = true;
+        for (int k = 0; k < kKeys; ++k)
+            ok = put("RULES", "/usr/bin/app" + std::to_string(w) + "_" + std::to_string(k), "2") != 0 && ok;
+        return ok;
+    });
+    int found = 0;
+    for (int w = 0; w < 2; ++w)
+        for (int k = 0; k < kKeys; ++k)
+            found += get("RULES", "/usr/bin/app" + std::to_string(w) + "_" + std::to_string(k)) == "2";
+    EXPECT_EQ(found, 2 * kKeys);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1) << "no file but the store";
 }
 
 TEST_F(ProfileTest, ValueAndDefaultAreCutToOneLessThanTheBuffer) {

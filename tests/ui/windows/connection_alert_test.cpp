@@ -79,7 +79,7 @@ TEST_F(ConnectionAlertTest, TheEngineOpensARealAlertFilledShownAndTopmost) {
         EXPECT_EQ(alert->txtport.Text(), std::to_string(c.remotePort));
         EXPECT_EQ(alert->Tag(), std::to_string(pid) + "," + std::to_string(engine::Connections().count() - 1) + "," + c.app);
         EXPECT_TRUE(alert->Visible());
-        const gui::HWnd h = alert->window.hWnd();
+        const gui::HWnd h = alert->hWnd();
         EXPECT_TRUE(ws_.isVisible(h));
         EXPECT_TRUE(ws_.isTopmost(h));
         EXPECT_TRUE(alert->isTopmost());
@@ -152,7 +152,7 @@ TEST_F(ConnectionAlertTest, ClosingResumesTheProcessAndStoresTheChosenAction) {
         }
         EXPECT_TRUE(main_->Visible());
         EXPECT_EQ(alertMarker(), "0");
-        EXPECT_FALSE(ws_.isWindow(alert->window.hWnd()));
+        EXPECT_FALSE(ws_.isWindow(alert->hWnd()));
         forms::DoEvents();
         ++port;
     }
@@ -178,18 +178,18 @@ TEST_F(ConnectionAlertTest, EachAlertHasItsOwnBalloonWhenTheOptionIsOn) {
     for (frmAlert* a : alerts) {
         gui::HWnd balloon = 0;
         for (gui::HWnd h : ws_.allWindows())
-            if (ws_.className(h) == gui::kTooltipClass && ws_.owner(h) == a->window.hWnd()) balloon = h;
+            if (ws_.className(h) == gui::kTooltipClass && ws_.owner(h) == a->hWnd()) balloon = h;
         ASSERT_NE(balloon, 0);
         const gui::TooltipState* st = gui::tooltipState(ws_, balloon);
         ASSERT_EQ(st->tools.size(), 3u);
-        EXPECT_EQ(st->tools[0].hwnd, a->window.hWnd(a->Text1));
+        EXPECT_EQ(st->tools[0].hwnd, a->Text1.hWnd());
         EXPECT_EQ(st->tools[0].text, "This is a security level");
-        EXPECT_EQ(st->tools[1].hwnd, a->window.hWnd(a->Combo));
+        EXPECT_EQ(st->tools[1].hwnd, a->Combo.hWnd());
         EXPECT_EQ(st->tools[1].text, "This is a list action for firewall security");
-        EXPECT_EQ(st->tools[2].hwnd, a->window.hWnd(a->Check1));
+        EXPECT_EQ(st->tools[2].hwnd, a->Check1.hWnd());
         EXPECT_EQ(st->tools[2].text, "This is a function to remember for application launch");
     }
-    EXPECT_EQ(controls::BalloonOwner(), alerts[1]->window.hWnd());
+    EXPECT_EQ(controls::BalloonOwner(), alerts[1]->hWnd());
 
     // Off: the next alert has none, and the tips stay with the balloon made last.
     main_->Check11.Value(0);
@@ -201,7 +201,7 @@ TEST_F(ConnectionAlertTest, EachAlertHasItsOwnBalloonWhenTheOptionIsOn) {
     EXPECT_EQ(controls::BalloonWindow(), last);
     for (gui::HWnd h : ws_.allWindows()) {
         if (ws_.className(h) == gui::kTooltipClass) {
-            EXPECT_NE(ws_.owner(h), loaded<frmAlert>()[2]->window.hWnd());
+            EXPECT_NE(ws_.owner(h), loaded<frmAlert>()[2]->hWnd());
         }
     }
 }
@@ -214,7 +214,7 @@ TEST_F(ConnectionAlertTest, AHiddenAlertShowsAgainThreeSecondsAfterLoadingOnce) 
     EXPECT_FALSE(alert->Visible());
     forms::advance(1);
     EXPECT_TRUE(alert->Visible());
-    EXPECT_TRUE(ws_.isVisible(alert->window.hWnd()));
+    EXPECT_TRUE(ws_.isVisible(alert->hWnd()));
     alert->Hide();
     forms::advance(6000);
     EXPECT_FALSE(alert->Visible());

@@ -47,8 +47,8 @@ TEST_F(ServiceAlertTest, TheEngineOpensARealAlertFilledShownAndTopmost) {
     EXPECT_EQ(a.lblDESC.Tag(), "1080");
     EXPECT_EQ(a.Tag(), "10.0.0.9");
     EXPECT_TRUE(a.Visible());
-    EXPECT_TRUE(ws_.isVisible(a.window.hWnd()));
-    EXPECT_TRUE(ws_.isTopmost(a.window.hWnd()));
+    EXPECT_TRUE(ws_.isVisible(a.hWnd()));
+    EXPECT_TRUE(ws_.isTopmost(a.hWnd()));
     EXPECT_EQ(sounds_.played, (std::vector<gui::RecordingSoundPlayer::Played>{
                                   {root_.string() + "/program/Sounds/alert.wav", gui::SND_ASYNC | gui::SND_NODEFAULT}}));
     EXPECT_EQ(a.txtfile.Text() + a.txthost.Text() + a.txtport.Text(), "");
@@ -62,7 +62,7 @@ TEST_F(ServiceAlertTest, APairRaisesOneAlertAtATimeAndItsClosingLetsItRaiseAnoth
     EXPECT_TRUE(engine::PendingAlerts().contains("1080", "10.0.0.9"));
 
     // Closed through its window, as the window system closes it.
-    ws_.sendMessage(loaded<frmServiceAlert>()[0]->window.hWnd(), gui::WM_CLOSE);
+    ws_.sendMessage(loaded<frmServiceAlert>()[0]->hWnd(), gui::WM_CLOSE);
     EXPECT_TRUE(loaded<frmServiceAlert>().empty());
     EXPECT_FALSE(engine::PendingAlerts().contains("1080", "10.0.0.9"));
     forms::DoEvents();

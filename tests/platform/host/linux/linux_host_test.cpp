@@ -2,13 +2,11 @@
 // the test is process 1 there, its children are the only other processes, and loopback is the
 // only network.
 #include <arpa/inet.h>
-#include <linux/capability.h>
 #include <net/route.h>
 #include <netinet/in.h>
 #include <signal.h>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
-#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,6 +14,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <thread>
 #include <tuple>
 
@@ -23,6 +22,7 @@
 
 #include "platform/host/linux/linux_host.h"
 #include "platform/host/linux/proc_files.h"
+#include "platform/host/linux/process_info.h"
 #include "platform/host/linux/sandbox.h"
 #include "platform/host/linux/tcp_dump.h"
 #include "platform/host/names.h"
@@ -30,21 +30,16 @@
 
 using namespace qv::host;
 using qv::host::testing::ChildProcess;
+using qv::host::testing::Ports;
+using qv::host::testing::readPorts;
+using qv::host::testing::dropNetworkAdministration;
+using qv::host::testing::inSandbox;
+using qv::host::testing::nextProcessIdWillBe;
 using qv::host::testing::waitForState;
 
 namespace {
 
 const uint32_t kLoopback = rowAddress(127, 0, 0, 1);
-
-// Runs the body in a sandbox; failures reported there fail the test here.
-void inSandbox(const std::function<void()>& body) {
-    SandboxRun run = runInSandbox([&] {
-        body();
-        return ::testing::Test::HasFailure() ? 1 : 0;
-    });
-    if (!run.ran) GTEST_SKIP() << "no namespaces for the LinuxHost tests: " << run.unavailable;
-    EXPECT_EQ(run.exitCode, 0) << "the sandboxed part failed (its messages are above)";
-}
 
 uint16_t boundPort(int s) {
     sockaddr_in a{};
@@ -60,6 +55,16 @@ int listenOnLoopback() {
     a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     if (::bind(l, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || ::listen(l, 16) != 0) return -1;
     return l;
+}
+
+// A socket that is only bound, neither listening nor connected.
+int boundOnly() {
+    int s = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) return -1;
+    return s;
 }
 
 int connectTo(uint16_t port) {
@@ -100,15 +105,6 @@ int connectionHolder(const ChildProcess::Channel& ch) {
     }
 }
 
-struct Ports {
-    uint16_t listen = 0, client = 0;
-};
-Ports readPorts(const ChildProcess& child) {
-    Ports p;
-    std::sscanf(child.readLine().c_str(), "%hu %hu", &p.listen, &p.client);
-    return p;
-}
-
 TcpRow row(uint32_t state, uint16_t localPort, uint16_t remotePort) {
     return {state, kLoopback, rowPort(localPort), remotePort ? kLoopback : 0, rowPort(remotePort)};
 }
@@ -127,25 +123,21 @@ std::string netstatLine(uint16_t localPort, uint16_t remotePort, const std::stri
            pad("127.0.0.1:" + std::to_string(remotePort), 23) + pad(state, 16) + std::to_string(pid) + "\r\n";
 }
 
-bool dropNetworkAdministration() {
-    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct data[2]{};
-    if (::syscall(SYS_capget, &header, data) != 0) return false;
-    data[0].effective &= ~(1u << CAP_NET_ADMIN);
-    data[0].permitted &= ~(1u << CAP_NET_ADMIN);
-    return ::syscall(SYS_capset, &header, data) == 0;
-}
-
 }  // namespace
 
 TEST(LinuxHostSandbox, TcpTableListsTheChildsListenerAndBothEnds) {
     inSandbox([] {
         ChildProcess child(connectionHolder);
         Ports p = readPorts(child);
+        // A socket that is only bound is no connection and no listener: no row, no owner.
+        const int bound = boundOnly();
+        ASSERT_GE(bound, 0);
         LinuxHost host;
         std::vector<TcpRow> rows;
         ASSERT_TRUE(host.readTcpTable(rows));
         EXPECT_EQ(rows.size(), 3u);
+        EXPECT_FALSE(hasRow(rows, row(kTcpClosed, boundPort(bound), 0)));
+        EXPECT_EQ(host.runNetstat().output.find(std::to_string(::getpid()) + "\r\n"), std::string::npos);
         EXPECT_TRUE(hasRow(rows, row(kTcpListen, p.listen, 0)));
         EXPECT_TRUE(hasRow(rows, row(kTcpEstablished, p.client, p.listen)));
         EXPECT_TRUE(hasRow(rows, row(kTcpEstablished, p.listen, p.client)));
@@ -297,6 +289,7 @@ TEST(LinuxHostSandbox, SocketDumpGivesWhatTheProcfsListsGive) {
         int v6Client = ::socket(AF_INET6, SOCK_STREAM, 0);
         a.sin6_addr = in6addr_loopback;
         bool v6 = ::connect(v6Client, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
+        ASSERT_GE(boundOnly(), 0);  // neither list holds it
 
         auto key = [](const procfs::TcpEntry& e) {
             return std::tuple(e.row.state, e.row.localAddress, e.row.localPort, e.row.remoteAddress,
@@ -369,6 +362,99 @@ TEST(LinuxHostSandbox, SuspendCountsPerThreadAndStopsTheProcessWhileAnyIsHeld) {
         }
         EXPECT_EQ(waitForState(child.pid(), 'S'), 'S');
         child.writeLine("quit");
+    });
+}
+
+namespace {
+
+// A child that waits for a line.
+int waitsForALine(const ChildProcess::Channel& ch) {
+    ch.readLine();
+    return 0;
+}
+
+// A process the host has suspended ends (killed and reaped by someone else), and a newcomer
+// gets its id: returned with the id and whether both started in the same clock tick, which a
+// check of start times cannot tell apart.
+struct Recycled {
+    std::unique_ptr<ChildProcess> newcomer;
+    pid_t id = 0;
+    bool sameTick = false;
+};
+Recycled recycleAfterSuspend(LinuxHost& host) {
+    Recycled r;
+    uint64_t started = 0;
+    {
+        ChildProcess held(waitsForALine);
+        r.id = held.pid();
+        if (auto s = procfs::processStat(static_cast<uint32_t>(r.id))) started = s->startTime;
+        EXPECT_EQ(host.suspendThread(static_cast<uint32_t>(r.id)), 0);
+        ::kill(r.id, SIGKILL);
+        held.wait();
+    }
+    EXPECT_TRUE(nextProcessIdWillBe(r.id)) << "the namespace does not let the test choose an id";
+    r.newcomer = std::make_unique<ChildProcess>(waitsForALine);
+    EXPECT_EQ(r.newcomer->pid(), r.id);
+    if (auto s = procfs::processStat(static_cast<uint32_t>(r.id))) r.sameTick = s->startTime == started;
+    return r;
+}
+
+char stateOf(pid_t pid) {
+    auto s = procfs::processStat(static_cast<uint32_t>(pid));
+    return s ? s->state : '?';
+}
+
+}  // namespace
+
+// Whatever the host would still do to the process it held must not reach the newcomer: it is
+// neither continued (after the test stopped it), nor counted as suspended, nor killed.
+TEST(LinuxHostSandbox, ARecycledProcessIdIsNeverSignalled) {
+    inSandbox([] {
+        int sameTick = 0, rounds = 0;
+        for (; rounds < 10; ++rounds) {
+            {
+                LinuxHost host;
+                Recycled r = recycleAfterSuspend(host);
+                sameTick += r.sameTick;
+                ::kill(r.id, SIGSTOP);
+                ASSERT_EQ(waitForState(r.id, 'T'), 'T');
+                EXPECT_EQ(host.resumeThread(static_cast<uint32_t>(r.id)), kThreadCallFailed);
+                ::usleep(2000);
+                EXPECT_EQ(stateOf(r.id), 'T') << "the newcomer was continued";
+                ::kill(r.id, SIGCONT);
+            }
+            {
+                LinuxHost host;
+                Recycled r = recycleAfterSuspend(host);
+                EXPECT_EQ(host.suspendThread(static_cast<uint32_t>(r.id)), kThreadCallFailed)
+                    << "a suspend of the held thread's id reported as done";
+                EXPECT_EQ(waitForState(r.id, 'S'), 'S');
+            }
+            {
+                LinuxHost host;
+                Recycled r = recycleAfterSuspend(host);
+                EXPECT_FALSE(host.terminateProcess(static_cast<uint32_t>(r.id), 0));
+                EXPECT_EQ(waitForState(r.id, 'S'), 'S') << "the newcomer was killed";
+            }
+            {
+                std::unique_ptr<ChildProcess> newcomer;
+                pid_t id = 0;
+                {
+                    LinuxHost host;
+                    Recycled r = recycleAfterSuspend(host);
+                    newcomer = std::move(r.newcomer);
+                    id = r.id;
+                    ::kill(id, SIGSTOP);
+                    ASSERT_EQ(waitForState(id, 'T'), 'T');
+                }  // the host ends and lets go of what it holds
+                ::usleep(2000);
+                EXPECT_EQ(stateOf(id), 'T') << "the newcomer was continued by the host's end";
+                ::kill(id, SIGCONT);
+            }
+            if (::testing::Test::HasFailure() || sameTick >= 3) break;
+        }
+        std::printf("%d of %d rounds had the newcomer start in the held process's clock tick\n", sameTick,
+                    rounds + 1);
     });
 }
 

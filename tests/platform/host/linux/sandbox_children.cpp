@@ -1,6 +1,8 @@
 #include "tests/platform/host/linux/sandbox_children.h"
 
+#include <linux/capability.h>
 #include <signal.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,7 +12,10 @@
 #include <cstdlib>
 #include <thread>
 
+#include <gtest/gtest.h>
+
 #include "platform/host/linux/process_info.h"
+#include "platform/host/linux/sandbox.h"
 
 namespace qv::host::testing {
 
@@ -60,6 +65,37 @@ int ChildProcess::wait() {
     }
     reaped_ = true;
     return status;
+}
+
+Ports readPorts(const ChildProcess& child) {
+    Ports p;
+    std::sscanf(child.readLine().c_str(), "%hu %hu", &p.listen, &p.client);
+    return p;
+}
+
+void inSandbox(const std::function<void()>& body) {
+    SandboxRun run = runInSandbox([&] {
+        body();
+        return ::testing::Test::HasFailure() ? 1 : 0;
+    });
+    if (!run.ran) GTEST_SKIP() << "no namespaces for the LinuxHost tests: " << run.unavailable;
+    EXPECT_EQ(run.exitCode, 0) << "the sandboxed part failed (its messages are above)";
+}
+
+bool dropNetworkAdministration() {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2]{};
+    if (::syscall(SYS_capget, &header, data) != 0) return false;
+    data[0].effective &= ~(1u << CAP_NET_ADMIN);
+    data[0].permitted &= ~(1u << CAP_NET_ADMIN);
+    return ::syscall(SYS_capset, &header, data) == 0;
+}
+
+bool nextProcessIdWillBe(pid_t pid) {
+    FILE* f = std::fopen("/proc/sys/kernel/ns_last_pid", "w");
+    if (!f) return false;
+    const bool written = std::fprintf(f, "%d", static_cast<int>(pid - 1)) > 0;
+    return std::fclose(f) == 0 && written;
 }
 
 char waitForState(pid_t pid, char want) {

@@ -3,6 +3,7 @@
 // talks to the test over a pair of pipes, one line at a time.
 #include <sys/types.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -33,6 +34,23 @@ private:
     bool reaped_ = false;
     Channel channel_{-1, -1};
 };
+
+// The first line of a child that holds a loopback connection: "<listen port> <client port>".
+struct Ports {
+    uint16_t listen = 0, client = 0;
+};
+Ports readPorts(const ChildProcess& child);
+
+// Runs body in a sandbox of its own namespaces (platform/host/linux/sandbox.h); failures
+// reported there fail the calling test, and where no sandbox can be made the test is skipped.
+void inSandbox(const std::function<void()>& body);
+
+// Gives up the network-administration capability of the calling process; false when it cannot.
+bool dropNetworkAdministration();
+
+// Inside a sandbox's process namespace: makes the next process started get the id pid (an id
+// that is free), as a recycled id would. False when the namespace does not allow it.
+bool nextProcessIdWillBe(pid_t pid);
 
 // The process state letter procfs shows ('S', 'R', 'T', ...); waits up to a few seconds for
 // the state to become `want` and returns the last state seen.

@@ -2,13 +2,21 @@
 
 #include <X11/extensions/XTest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "platform/present/x11/client_message.h"
 #include "platform/present/x11/pixel_format.h"
 
 namespace qv::present::x11::testing {
 
 TestDisplay::TestDisplay() {
-    dpy_ = XOpenDisplay(nullptr);
+    // A server that resets when its last client leaves (the previous test's) refuses
+    // connections while it does; it takes them again a moment later.
+    for (int attempt = 0; attempt < 20 && !dpy_; ++attempt) {
+        dpy_ = XOpenDisplay(nullptr);
+        if (!dpy_) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
     if (dpy_) root_ = DefaultRootWindow(dpy_);
 }
 
