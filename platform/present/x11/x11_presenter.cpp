@@ -156,6 +156,12 @@ void X11Presenter::grabPointer() {
                  GrabModeAsync, GrabModeAsync, kNone, cursors_->of(cursor_ ? cursor_ : gui::IDC_ARROW), CurrentTime);
 }
 
+void X11Presenter::sync() {
+    beforeSleep();
+    XSync(conn_->display(), False);
+    readEvents();
+}
+
 bool X11Presenter::beforeSleep() {
     bool shm = false;
     for (auto& [h, w] : windows_) shm = w->flush() || shm;

@@ -42,6 +42,10 @@ public:
     // The program's icon, on every captioned window's frame.
     void setApplicationIcon(gfx::PicturePtr icon);
 
+    // Sends what was painted to the screen now and waits until the display has it and has
+    // answered with what it had to say. The loop does this before it sleeps; a loop on a fake
+    // clock never sleeps, so tests on one call this.
+    void sync();
     // The X window that shows a top-level window (0: none yet), and whether it is on screen
     // with every change painted; for tests and benchmarks.
     unsigned long xWindowOf(gui::HWnd top) const;
