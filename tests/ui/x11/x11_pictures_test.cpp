@@ -40,14 +40,7 @@ protected:
 };
 
 TEST_F(X11Pictures, TheConnectionAlertWithItsShape) {
-    main_->Slider3.Value(2);
-    addApp(300, "C:\\Program Files\\Browser\\browser.exe");
-    connect(300, 1050, 9, 443);
-    engine::PollConnections(false);
-    ASSERT_EQ(loaded<frmAlert>().size(), 1u);
-    frmAlert& alert = *loaded<frmAlert>()[0];
-    alert.Combo.Text("Trust");
-    expectMatchesPicture(onScreen(alert), "x11_frmAlert");
+    expectMatchesPicture(onScreen(browserAlert()), "x11_frmAlert");
 }
 
 TEST_F(X11Pictures, TheBlockAllNotice) {
