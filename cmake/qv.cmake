@@ -32,10 +32,11 @@ function(qv_library)
   target_link_libraries(${A_NAME} PUBLIC ${A_DEPS} PRIVATE ${A_PRIVATE_DEPS})
 endfunction()
 
-# qv_test(NAME name SOURCES... DEPS... [LABELS ...])
-# A GoogleTest executable whose cases are registered one by one in CTest.
+# qv_test(NAME name SOURCES... DEPS... [LABELS label] [LOCK resource])
+# A GoogleTest executable whose cases are registered one by one in CTest. Cases of tests that
+# share a LOCK (one display, with its pointer and keyboard) never run at the same time.
 function(qv_test)
-  cmake_parse_arguments(A "" "NAME" "SOURCES;DEPS;LABELS" ${ARGN})
+  cmake_parse_arguments(A "" "NAME;LOCK" "SOURCES;DEPS;LABELS" ${ARGN})
   if(NOT A_SOURCES)
     file(GLOB A_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   endif()
@@ -45,8 +46,16 @@ function(qv_test)
   target_link_libraries(${A_NAME} PRIVATE ${A_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_compile_definitions(${A_NAME} PRIVATE
     QV_SOURCE_DIR="${CMAKE_SOURCE_DIR}" QV_FIXTURES="${CMAKE_SOURCE_DIR}/tests/fixtures")
-  gtest_discover_tests(${A_NAME} DISCOVERY_MODE PRE_TEST TEST_PREFIX "${A_NAME}."
-    PROPERTIES LABELS "${A_LABELS}" TIMEOUT 300)
+  # Empty values drop out of the property list on their way to CTest, taking the pairing of
+  # names and values with them; only properties that have a value are passed.
+  set(props TIMEOUT 300)
+  if(A_LABELS)
+    list(APPEND props LABELS ${A_LABELS})
+  endif()
+  if(A_LOCK)
+    list(APPEND props RESOURCE_LOCK ${A_LOCK})
+  endif()
+  gtest_discover_tests(${A_NAME} DISCOVERY_MODE PRE_TEST TEST_PREFIX "${A_NAME}." PROPERTIES ${props})
 endfunction()
 
 # qv_bench(NAME name SOURCES... DEPS...): a Google Benchmark executable (not run by the tests).

@@ -4,6 +4,8 @@
 #include <memory>
 #include <vector>
 
+#include "platform/forms/dialog_place.h"
+#include "platform/forms/file_dialog_window.h"
 #include "platform/forms/form.h"
 #include "platform/forms/instances.h"
 #include "platform/forms/intrinsic/buttons.h"
@@ -122,16 +124,7 @@ private:
             b->Move(x * kTw, buttonsTop * kTw, kButtonWidth * kTw, kButtonHeight * kTw);
             x += kButtonWidth + kButtonGap;
         }
-        const int clientHeight = buttonsTop + kButtonHeight + kMargin;
-        const int w = (width + 2 * borderPixels()) * kTw;
-        const int h = (clientHeight + 2 * borderPixels() + captionPixels()) * kTw;
-        // Over the window the person works in, else near the top left of the screen.
-        gui::WindowSystem& ws = gui::windows();
-        gui::Rect over = ws.windowRect(ws.activeWindow());
-        if (over.isEmpty()) over = {0, 0, 640, 480};
-        const int left = over.left + (int(over.width()) - w / kTw) / 2;
-        const int top = over.top + (int(over.height()) - h / kTw) / 2;
-        Move(std::max(0, left) * kTw, std::max(0, top) * kTw, w, h);
+        placeDialog(*this, width, buttonsTop + kButtonHeight + kMargin);
     }
 
     MessageBoxRequest request_;
@@ -149,6 +142,6 @@ int WindowPrompter::messageBox(const MessageBoxRequest& r) {
     return *answer;
 }
 
-std::optional<std::string> WindowPrompter::fileDialog(const FileDialogRequest&) { return std::nullopt; }
+std::optional<std::string> WindowPrompter::fileDialog(const FileDialogRequest& r) { return showFileDialog(r); }
 
 }  // namespace qv::forms

@@ -11,7 +11,7 @@ namespace qv::forms {
 class WindowPrompter : public Prompter {
 public:
     int messageBox(const MessageBoxRequest& r) override;
-    // No file dialog window is made: the dialog counts as cancelled.
+    // The file dialog form (showFileDialog).
     std::optional<std::string> fileDialog(const FileDialogRequest& r) override;
 };
 

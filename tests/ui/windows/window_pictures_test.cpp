@@ -15,14 +15,7 @@ namespace {
 using WindowPictures = WindowsTest;
 
 TEST_F(WindowPictures, ConnectionAlertAsTheEngineFillsIt) {
-    main_->Slider3.Value(2);
-    addApp(300, "C:\\Program Files\\Browser\\browser.exe");
-    connect(300, 1050, 9, 443);
-    engine::PollConnections(false);
-    ASSERT_EQ(loaded<frmAlert>().size(), 1u);
-    frmAlert& alert = *loaded<frmAlert>()[0];
-    alert.Combo.Text("Trust");
-    expectMatchesPicture(present::renderForm(alert), "frmAlert");
+    expectMatchesPicture(present::renderForm(browserAlert()), "frmAlert");
 }
 
 TEST_F(WindowPictures, BlockAllNotice) {

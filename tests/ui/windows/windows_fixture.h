@@ -26,6 +26,7 @@
 #include "tests/ui/scratch_folders.h"
 #include "ui/main/frm_main.h"
 #include "ui/windows/alert_window_set.h"
+#include "ui/windows/frm_alert.h"
 
 namespace qv::ui::testing {
 
@@ -66,6 +67,18 @@ protected:
         store.Section(section);
         store.Key(key);
         store.Value(value);
+    }
+    // The connection alert the engine opens for a browser's first connection, with Trust chosen:
+    // the alert the picture tests show.
+    frmAlert& browserAlert() {
+        main_->Slider3.Value(2);
+        addApp(300, "C:\\Program Files\\Browser\\browser.exe");
+        connect(300, 1050, 9, 443);
+        engine::PollConnections(false);
+        EXPECT_EQ(loaded<frmAlert>().size(), 1u);
+        frmAlert& alert = *loaded<frmAlert>().at(0);
+        alert.Combo.Text("Trust");
+        return alert;
     }
     // The loaded forms of one class, in the order made.
     template <class F>
