@@ -133,7 +133,7 @@ void refillMainWindow(const TrafficCounts& counts, PassRules& rules) {
     }
 }
 
-// One full pass. Returns early when a window event asked for a new pass meanwhile.
+// One full pass, run to its end whatever the window events it lets run ask for meanwhile.
 void fullPass() {
     PollState& s = pollState();
 
@@ -142,7 +142,6 @@ void fullPass() {
         int level = mainWindow().Slider3();
         if (level == 2 || level == 3) DangerousPortCheck(fresh, index);
     });
-    if (s.rerun) return;
     FillAppPaths(fresh);
     Connections() = std::move(fresh);
 
@@ -156,7 +155,6 @@ void fullPass() {
         bool goOn = decide(i, r, s.counts, updater, rules);
         if (!goOn) break;
         DoEvents();
-        if (s.rerun) return;
     }
 
     showTrayStatus(s.counts, s.previous);

@@ -320,7 +320,7 @@ TEST_F(PollPassTest, BlockRuleClosesEveryConnectionOfALargeTable) {
     EXPECT_TRUE(sim.connections().empty());
 }
 
-TEST_F(PollPassTest, PassAskedForDuringAPassStartsItOverInsteadOfNesting) {
+TEST_F(PollPassTest, PassAskedForDuringAPassRunsOnceRightAfterIt) {
     addApp(300, "C:\\Apps\\web.exe");
     addApp(400, "C:\\Apps\\mail.exe");
     setRule("C:\\Apps\\web.exe", "2");
@@ -331,32 +331,97 @@ TEST_F(PollPassTest, PassAskedForDuringAPassStartsItOverInsteadOfNesting) {
     int nestedCalls = 0;
     std::size_t linesInsideNested = 0;
     setDoEventsHandler([&] {
-        // After the first connection is decided, a window changes a rule and forces a pass.
+        // After the first connection is decided, a window changes a rule and forces a pass,
+        // three times over: the requests make one pass.
         if (nestedCalls == 0 && trafficLog().size() == 1) {
-            ++nestedCalls;
             setRule("C:\\Apps\\mail.exe", "1");
             std::size_t before = trafficLog().size();
-            PollConnections(true);
+            for (; nestedCalls < 3; ++nestedCalls) PollConnections(true);
             linesInsideNested = trafficLog().size() - before;
             EXPECT_TRUE(pollState().running);
         }
     });
     PollConnections(false);
 
-    EXPECT_EQ(nestedCalls, 1);
+    EXPECT_EQ(nestedCalls, 3);
     EXPECT_EQ(linesInsideNested, 0u);
     EXPECT_FALSE(pollState().running);
+    // The first pass goes on to its end with the new rule; the second sees the table without the
+    // closed connection.
     EXPECT_EQ(trafficLog(), (std::vector<std::string>{
-                                "Outbound - C:\\Apps\\web.exe sent traffic to 10.0.0.80 on port 80.",
                                 "Outbound - C:\\Apps\\web.exe sent traffic to 10.0.0.80 on port 80.",
                                 "Outbound - C:\\Apps\\mail.exe sent traffic to 10.0.0.25 on port 110.",
                                 "Blocked - C:\\Apps\\mail.exe traffic was blocked. Remote Computer was "
                                 "10.0.0.25 on port 110.",
+                                "Outbound - C:\\Apps\\web.exe sent traffic to 10.0.0.80 on port 80.",
                             }));
     EXPECT_TRUE(closed(row(1040, 25, 110)));
-    EXPECT_EQ(pollState().counts, (TrafficCounts{0, 2, 1}));
+    EXPECT_EQ(pollState().counts, (TrafficCounts{0, 1, 0}));
     EXPECT_EQ(pollState().completed, pollState().counts);
-    EXPECT_EQ(pollState().previous, TrafficCounts{});
+    EXPECT_EQ(pollState().previous, (TrafficCounts{0, 2, 1}));
+}
+
+TEST_F(PollPassTest, EveryPassCompletesUnderARequestAtEveryPump) {
+    // A main window that counts the passes reaching their end.
+    struct CountingWindow : DetachedMainWindow {
+        int passEnds = 0;
+        void enableTimer2() override {
+            ++passEnds;
+            DetachedMainWindow::enableTimer2();
+        }
+    } counting;
+    ScopedMainWindow useCounting{counting};
+    const std::vector<std::string> passLines = {
+        "Outbound - C:\\Apps\\web.exe sent traffic to 10.0.0.80 on port 80.",
+        "Outbound - C:\\Apps\\mail.exe sent traffic to 10.0.0.25 on port 110.",
+        "Incoming - C:\\Apps\\web.exe allowed traffic from 10.0.0.41 on port 6891.",
+    };
+    setRule("C:\\Apps\\web.exe", "2");
+    setRule("C:\\Apps\\mail.exe", "2");
+    addApp(300, "C:\\Apps\\web.exe");
+    addApp(400, "C:\\Apps\\mail.exe");
+    connect(300, 1031, 80, 80);
+    connect(400, 1040, 25, 110);
+    connect(300, 6891, 41, 6891);
+
+    // The pumps of one quiet pass.
+    int pumps = 0;
+    setDoEventsHandler([&] { ++pumps; });
+    PollConnections(true);
+    const int pumpsPerPass = pumps;
+    ASSERT_GT(pumpsPerPass, 3);
+    ASSERT_EQ(counting.passEnds, 1);
+    base::removeFile(dir / "Logs/traffic_12_10_2026.log");
+
+    // A forced pass and a timer tick with a moved row count at each of 2,000 pumps.
+    constexpr int kRequests = 2000;
+    struct Case {
+        const char* name;
+        bool force;
+    } cases[] = {{"forced", true}, {"timer tick", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        base::removeFile(dir / "Logs/traffic_12_10_2026.log");
+        counting.passEnds = 0;
+        pumps = 0;
+        setDoEventsHandler([&] {
+            if (++pumps > kRequests) return;
+            if (!c.force) pollState().lastRowCount = -1;  // the table moved since the last test
+            PollConnections(c.force);
+        });
+        PollConnections(true);
+
+        // Requests during pass n make pass n + 1; the pass whose pumps all come after the last
+        // request is the last.
+        const int passes = (kRequests + pumpsPerPass - 1) / pumpsPerPass + 1;
+        EXPECT_EQ(counting.passEnds, passes);
+        const auto lines = trafficLog();
+        ASSERT_EQ(lines.size(), passLines.size() * static_cast<std::size_t>(passes));
+        for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i], passLines[i % passLines.size()]) << i;
+        EXPECT_EQ(pollState().completed, (TrafficCounts{1, 2, 0}));
+        EXPECT_FALSE(pollState().running);
+        EXPECT_FALSE(pollState().rerun);
+    }
 }
 
 TEST_F(PollPassTest, RuleStoredWhileThePassRunsHoldsForTheRestOfIt) {
