@@ -58,8 +58,10 @@ std::string AlertQuestion(std::string_view description, std::string_view file, b
 void AskUser(std::string_view appPathText, int index, int32_t processId) {
     const std::string appPath(appPathText);
     if (appPath.empty()) return;
-    if (AlreadyAsked(index)) return;
+    // Asked this run first: the "ALREADY" marker is a store write, made only for an application
+    // about to be asked, so many connections of one application write the store once.
     if (AskedApps().contains(appPath)) return;
+    if (AlreadyAsked(index)) return;
     AskedApps().insert(appPath);
 
     LogSecurity("Low", "- \"" + appPath + "\" attempted access.");

@@ -72,6 +72,41 @@ TEST_F(EngineAlertsTest, AskUserAsksOncePerApplicationAndLeavesItSuspendedWithIt
     EXPECT_EQ(readStore(RuleStore(), "ALREADY", "C:\\Apps\\mail.exe104411010.0.0.9"), "YES");
 }
 
+TEST_F(EngineAlertsTest, APassOverManyConnectionsWritesTheRuleStoreOncePerAskedApplication) {
+    // 2,000 connections of ten applications without a rule, in turn.
+    constexpr int kApps = 10;
+    constexpr int kConnections = 2000;
+    auto app = [](int a) { return "C:\\Apps\\tool" + std::to_string(a) + ".exe"; };
+    for (int a = 0; a < kApps; ++a) addApp(static_cast<uint32_t>(300 + a), app(a));
+    for (int i = 0; i < kConnections; ++i)
+        sim.addConnection({host::kTcpEstablished, host::rowAddress(192, 168, 1, 10),
+                           host::rowPort(static_cast<uint16_t>(10000 + i)),
+                           host::rowAddress(10, 1, static_cast<uint8_t>(i / 250), static_cast<uint8_t>(i % 250 + 1)),
+                           host::rowPort(443)},
+                          static_cast<uint32_t>(300 + i % kApps));
+    const uint64_t before = cINI::WriteCount();
+
+    PollConnections(false);
+
+    EXPECT_EQ(Connections().count(), kConnections);
+    ASSERT_EQ(windows.alerts.size(), static_cast<std::size_t>(kApps));
+    EXPECT_EQ(cINI::WriteCount() - before, static_cast<uint64_t>(kApps));
+    // The marker of each application's first connection, and of no later one.
+    for (int a = 0; a < kApps; ++a) {
+        SCOPED_TRACE(app(a));
+        const ConnectionRecord& first = Connections()[a];
+        const ConnectionRecord& later = Connections()[a + kApps];
+        EXPECT_EQ(readStore(RuleStore(), "ALREADY", first.AppPath + first.LocalPort + first.RemotePort + first.RemoteAddress),
+                  "YES");
+        EXPECT_EQ(readStore(RuleStore(), "ALREADY", later.AppPath + later.LocalPort + later.RemotePort + later.RemoteAddress),
+                  "-");
+    }
+    // A second pass asks nobody and writes nothing.
+    PollConnections(true);
+    EXPECT_EQ(cINI::WriteCount() - before, static_cast<uint64_t>(kApps));
+    EXPECT_EQ(windows.alerts.size(), static_cast<std::size_t>(kApps));
+}
+
 TEST_F(EngineAlertsTest, IncomingConnectionIsNamedAsSuch) {
     const std::string chat = dir / "chat.exe";
     ASSERT_TRUE(base::writeFileAtomic(chat, test::executableHead() + test::wideBlock({{"FileDescription", "Palaver Chat"}})));
