@@ -2,6 +2,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "engine/alert_windows.h"
 #include "engine/connection_closer.h"
@@ -85,8 +86,8 @@ void showTrayStatus(const TrafficCounts& now, const TrafficCounts& before) {
     mainWindow().setTrayTip(status->tip);
 }
 
-// The application list and counters of the visible main window; Block and Terminate rules are
-// enforced once more on the way.
+// The application list and counters of the visible main window: one row per process, the row of
+// its first record. Block and Terminate rules are enforced once more on every record.
 void refillMainWindow(const TrafficCounts& counts, PassRules& rules) {
     MainWindow& w = mainWindow();
     w.lvFirewallClear();
@@ -101,6 +102,7 @@ void refillMainWindow(const TrafficCounts& counts, PassRules& rules) {
 
     // Stamps and version texts by application: the same for every connection of it in one refill.
     std::unordered_map<std::string, AppListItem> seen;
+    std::unordered_set<int32_t> listedProcesses;
     for (int i = 0; i < Connections().count(); ++i) {
         const ConnectionRecord r = Connections()[i];
         auto known = seen.find(r.AppPath);
@@ -116,16 +118,19 @@ void refillMainWindow(const TrafficCounts& counts, PassRules& rules) {
             known = seen.emplace(r.AppPath, std::move(first)).first;
         }
         if (r.AppPath.empty()) continue;
-        AppListItem item = known->second;
-        item.tag = i;
-        int position = w.lvFirewallAdd(item);
+        int position = -1;
+        if (listedProcesses.insert(r.ProcessId).second) {
+            AppListItem item = known->second;
+            item.tag = i;
+            position = w.lvFirewallAdd(item);
+        }
         switch (RuleActionOf(rules.rule(r.AppPath))) {
             case RuleAction::Block:
                 KillConnection(i, r.AppPath);
                 break;
             case RuleAction::Terminate:
                 KillProcess(r.ProcessId);
-                w.lvFirewallRemove(position);
+                if (position >= 0) w.lvFirewallRemove(position);
                 break;
             default:
                 break;

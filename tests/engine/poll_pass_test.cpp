@@ -279,6 +279,49 @@ TEST_F(PollPassTest, MainWindowViewsAreRefilledOnlyWhileItIsVisible) {
     EXPECT_EQ(readStore(RuleStore(), "CRC32", mail), "3/4/2026 3:06:07 PM");
 }
 
+TEST_F(PollPassTest, ApplicationListHasOneRowPerProcessAndEveryRecordIsEnforced) {
+    const std::string mail = "C:\\Apps\\mail.exe";
+    const std::string web = "C:\\Apps\\web.exe";
+    setRule(mail, "2");
+    setRule(web, "2");
+    addApp(300, mail);
+    addApp(310, mail);  // a second process of the same application
+    addApp(400, web);
+    connect(300, 1040, 25, 110);
+    connect(400, 1031, 80, 80);
+    connect(300, 1041, 25, 995);
+    connect(310, 1042, 26, 110);
+    connect(300, 1043, 25, 143);
+    connect(400, 1032, 80, 443);
+    window.visible = true;
+    // After the last connection is decided, a window stores Block for the mail application: the
+    // list's refill enforces it on each of its records.
+    setDoEventsHandler([&] {
+        if (trafficLog().size() == 6) setRule(mail, "1");
+    });
+
+    PollConnections(false);
+
+    EXPECT_EQ(window.lvFirewall, (std::vector<AppListItem>{{"(No Application Name)", "", mail, 0},
+                                                           {"(No Application Name)", "", web, 1},
+                                                           {"(No Application Name)", "", mail, 3}}));
+    for (const host::TcpRow& r : {row(1040, 25, 110), row(1041, 25, 995), row(1042, 26, 110), row(1043, 25, 143)})
+        EXPECT_TRUE(closed(r));
+    EXPECT_FALSE(closed(row(1031, 80, 80)));
+    EXPECT_FALSE(closed(row(1032, 80, 443)));
+
+    // Terminate: each process ends and loses its row; later records of it add none.
+    setDoEventsHandler({});
+    setRule(mail, "3");
+    setRule(web, "2");
+    connect(300, 1044, 25, 110);
+    connect(300, 1045, 25, 110);
+    connect(310, 1046, 26, 110);
+    PollConnections(false);
+    EXPECT_EQ(window.lvFirewall, (std::vector<AppListItem>{{"(No Application Name)", "", web, 0}}));
+    EXPECT_EQ(sim.terminated(), (std::vector<host::SimHost::Termination>{{300, 0}, {310, 0}}));
+}
+
 TEST_F(PollPassTest, KillConnectionClosesTheRecordsOwnConnectionOnly) {
     addApp(300, "C:\\Apps\\mail.exe");
     addApp(400, "C:\\Apps\\web.exe");
