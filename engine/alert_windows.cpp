@@ -16,6 +16,7 @@ public:
     void setTxthost(std::string_view) override {}
     void setTxtport(std::string_view) override {}
     void setTag(std::string_view) override {}
+    void setEndpoints(const ConnectionEndpoints&) override {}
     void Show() override {}
     void MakeTopMost() override {}
 };

@@ -7,6 +7,8 @@
 #include <memory>
 #include <string_view>
 
+#include "engine/connection_record.h"
+
 namespace qv::engine {
 
 // One connection alert. Every alert is a new window; the engine fills it and goes on without
@@ -25,8 +27,12 @@ public:
     virtual void setTxtfile(std::string_view text) = 0;
     virtual void setTxthost(std::string_view text) = 0;
     virtual void setTxtport(std::string_view text) = 0;
-    // The AlertTag: process id, connection index and application path joined by ",".
+    // The AlertTag: process id, connection index and application path joined by "," (see
+    // alert_tag.h, whose SplitAlertTag reads it back).
     virtual void setTag(std::string_view tag) = 0;
+    // The endpoints of the connection the alert is about, set with the Tag: what Block closes
+    // (KillAlertConnection), whatever record the Tag's index names by then.
+    virtual void setEndpoints(const ConnectionEndpoints& endpoints) = 0;
 
     // Shows the window without waiting for it.
     virtual void Show() = 0;

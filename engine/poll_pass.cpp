@@ -51,13 +51,13 @@ bool decide(int i, const ConnectionRecord& r, TrafficCounts& counts, const std::
     if (w.Check1() == 1) return false;
     if (w.Check2() == 1) {
         ++counts.Blocked;
-        KillConnection(i, r.AppPath);
+        KillConnection(i, r.AppPath, EndpointsOf(r));
         return true;
     }
     switch (RuleActionOf(rules.rule(r.AppPath))) {
         case RuleAction::Ask:
             if (alertWindows().blockAllVisible()) {
-                KillConnection(i, r.AppPath);
+                KillConnection(i, r.AppPath, EndpointsOf(r));
             } else if (base::nativePath(r.AppPath) == updater) {
                 MsgBox(r.AppPath, kMbOk);
             } else {
@@ -66,7 +66,7 @@ bool decide(int i, const ConnectionRecord& r, TrafficCounts& counts, const std::
             break;
         case RuleAction::Block:
             ++counts.Blocked;
-            KillConnection(i, r.AppPath);
+            KillConnection(i, r.AppPath, EndpointsOf(r));
             break;
         case RuleAction::Terminate:
             KillProcess(r.ProcessId);
@@ -126,7 +126,7 @@ void refillMainWindow(const TrafficCounts& counts, PassRules& rules) {
         }
         switch (RuleActionOf(rules.rule(r.AppPath))) {
             case RuleAction::Block:
-                KillConnection(i, r.AppPath);
+                KillConnection(i, r.AppPath, EndpointsOf(r));
                 break;
             case RuleAction::Terminate:
                 KillProcess(r.ProcessId);
@@ -199,16 +199,21 @@ void PollConnections(bool force) {
     } while (s.rerun);
 }
 
-void KillConnection(int index, std::string_view appPath) { KillConnection(Connections(), index, appPath); }
+bool KillConnection(int index, std::string_view appPath, const ConnectionEndpoints& held) {
+    return KillConnection(Connections(), index, appPath, held);
+}
 
-void KillConnection(const ConnectionTable& table, int index, std::string_view appPath) {
+bool KillConnection(const ConnectionTable& table, int index, std::string_view appPath,
+                    const ConnectionEndpoints& held) {
     const ConnectionRecord* found = table.at(index);
-    if (!found || found->AppPath != appPath) return;
+    if (!found || found->AppPath != appPath || EndpointsOf(*found) != held) return false;
     const ConnectionRecord r = *found;
+    FillTcpRowBuffer();
+    auto row = FindTcpRow(r, TcpRowBuffer());
+    if (!row || !CloseTcpRow(*row)) return false;
     LogTraffic("Blocked", r.AppPath + " traffic was blocked. Remote Computer was " + r.RemoteAddress + " on port " +
                               r.RemotePort + ".");
-    FillTcpRowBuffer();
-    if (auto row = FindTcpRow(r, TcpRowBuffer())) CloseTcpRow(*row);
+    return true;
 }
 
 }  // namespace qv::engine

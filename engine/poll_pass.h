@@ -42,9 +42,12 @@ bool TcpTableChanged(bool force);
 // true.
 void PollConnections(bool force);
 
-// Closes the connection of record index, when that record belongs to appPath, and writes a
-// "Blocked" traffic line for it. A connection that cannot be closed stays as it is.
-void KillConnection(int index, std::string_view appPath);
-void KillConnection(const ConnectionTable& table, int index, std::string_view appPath);
+// Closes the connection of record index, when that record belongs to appPath and has the
+// endpoints the caller holds (a record that took the index over is refused), and then writes a
+// "Blocked" traffic line for it. A connection that cannot be closed stays as it is, without a
+// line. True when it was closed.
+bool KillConnection(int index, std::string_view appPath, const ConnectionEndpoints& held);
+bool KillConnection(const ConnectionTable& table, int index, std::string_view appPath,
+                    const ConnectionEndpoints& held);
 
 }  // namespace qv::engine

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 #include "cipher/crypt_file.h"
+#include "cipher/progress.h"
+#include "engine/process_control.h"
 #include "engine/trojan_list.h"
 #include "fake_alert_windows.h"
 #include "version_block_builder.h"
@@ -49,6 +54,7 @@ TEST_F(EngineAlertsTest, AskUserAsksOncePerApplicationAndLeavesItSuspendedWithIt
               "mail.exe (mail.exe) is trying to connect to 10.0.0.9 using port 110 . Do you want to allow this "
               "program to access the network?");
     EXPECT_EQ(a.tag, "300,0,C:\\Apps\\mail.exe");
+    EXPECT_EQ(a.endpoints, (ConnectionEndpoints{"192.168.1.10", "1044", "10.0.0.9", "110"}));
     // No trojan list, level 1: a normal server.
     EXPECT_EQ(a.lbltrojan, "Suspect as normal server");
     EXPECT_EQ(a.Text1, "1");
@@ -175,6 +181,56 @@ TEST_F(EngineAlertsTest, RiskFollowsTheTrojanListAndTheSecurityLevel) {
         EXPECT_EQ(sim.isSuspended(300), !c.terminated);
         expectListSealed();
     }
+}
+
+TEST_F(EngineAlertsTest, ADangerousServerAnsweredDuringTheLookupIsStillEndedByItsOwnProcessId) {
+    // The lookup lets window messages run: there the user answers the alert, and in one case the
+    // asked process has ended and its id runs another program.
+    struct Pump : cipher::ProgressPump {
+        std::function<void()> once;
+        void showProgress(float) override {}
+        void setBusyPointer(bool) override {}
+        void pumpMessages() override {
+            if (auto f = std::exchange(once, {})) f();
+        }
+    } pump;
+    cipher::SetProgressPump(&pump);
+    struct Case {
+        const char* name;
+        bool pathChanged;
+        bool ended;
+    } cases[] = {{"answered", false, true}, {"answered, and the id runs another program", true, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        startRun();
+        sim = host::SimHost();
+        sim.setOwnProcess(2, 1);
+        windows.alerts.clear();
+        base::removeFile(dir / "Data/Firewall.qvl");
+        shipTrojanList();
+        window.slider3 = 3;
+        window.visible = true;
+        addApp(300, "C:\\Apps\\tool.exe");
+        connect(300, 1060, 90, 31337);
+        pump.once = [&] {
+            windows.alerts.back()->closed = true;
+            ResumeProcess(300);
+            if (c.pathChanged) sim.addProcess(300, "C:\\Apps\\other.exe");
+        };
+
+        PollConnections(false);
+
+        ASSERT_EQ(windows.alerts.size(), 1u);
+        EXPECT_FALSE(pump.once);  // the lookup did let messages run
+        EXPECT_EQ(sim.terminated().size(), c.ended ? 1u : 0u);
+        if (c.ended) {
+            EXPECT_EQ(sim.terminated()[0].processId, 300u);
+        }
+        // The answered alert is left as its answer left it, and the main window too.
+        EXPECT_EQ(windows.alerts[0]->lbltrojan, "");
+        EXPECT_TRUE(window.visible);
+    }
+    cipher::SetProgressPump(nullptr);
 }
 
 TEST_F(EngineAlertsTest, AlertThatClosesAsItLoadsLetsTheProcessGo) {

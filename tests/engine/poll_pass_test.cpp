@@ -240,7 +240,6 @@ TEST_F(PollPassTest, MainWindowViewsAreRefilledOnlyWhileItIsVisible) {
     addApp(300, mail);
     addApp(400, "C:\\Apps\\web.exe");
     addApp(500, "C:\\Apps\\kill.exe");
-    sim.setCanDeleteConnections(false);
     connect(300, 1040, 25, 110);
     connect(400, 1031, 80, 80);
     connect(500, 1060, 90, 8443);
@@ -259,15 +258,17 @@ TEST_F(PollPassTest, MainWindowViewsAreRefilledOnlyWhileItIsVisible) {
     EXPECT_EQ(blockedLines(), 1);
     EXPECT_EQ(sim.terminated().size(), 1u);
 
-    // Visible: the list, the counters and the stored counts; Block and Terminate once more.
+    // Visible: the list, the counters and the stored counts; Block and Terminate once more (a
+    // connection closed by the first leaves the second nothing to close or log).
     addApp(500, "C:\\Apps\\kill.exe");
     connect(500, 1060, 90, 8443);
+    connect(400, 1031, 80, 80);
     window.visible = true;
     PollConnections(true);
-    EXPECT_EQ(blockedLines(), 3);
+    EXPECT_EQ(blockedLines(), 2);
     ASSERT_EQ(window.lvFirewall.size(), 2u);
     EXPECT_EQ(window.lvFirewall[0], (AppListItem{"Pigeon Mail", "2.1", mail, 0}));
-    EXPECT_EQ(window.lvFirewall[1], (AppListItem{"(No Application Name)", "", "C:\\Apps\\web.exe", 1}));
+    EXPECT_EQ(window.lvFirewall[1], (AppListItem{"(No Application Name)", "", "C:\\Apps\\web.exe", 2}));
     EXPECT_EQ(sim.terminated().size(), 2u);
     EXPECT_EQ(window.lblIncoming, "0");
     EXPECT_EQ(window.lblOutgoing, "3");
@@ -323,29 +324,56 @@ TEST_F(PollPassTest, ApplicationListHasOneRowPerProcessAndEveryRecordIsEnforced)
 }
 
 TEST_F(PollPassTest, KillConnectionClosesTheRecordsOwnConnectionOnly) {
-    addApp(300, "C:\\Apps\\mail.exe");
-    addApp(400, "C:\\Apps\\web.exe");
+    const std::string mail = "C:\\Apps\\mail.exe";
+    const std::string web = "C:\\Apps\\web.exe";
+    addApp(300, mail);
+    addApp(400, web);
     // A listening row first: netstat leaves it out, so record and row indexes differ.
     sim.addConnection({host::kTcpListen, host::rowAddress(0, 0, 0, 0), host::rowPort(135), 0, 0}, 400);
     connect(400, 1031, 80, 80);
     connect(300, 1040, 25, 110);
-    setRule("C:\\Apps\\mail.exe", "2");
-    setRule("C:\\Apps\\web.exe", "2");
+    setRule(mail, "2");
+    setRule(web, "2");
     PollConnections(false);
     ASSERT_EQ(Connections().count(), 2);
+    const ConnectionEndpoints webEnds = EndpointsOf(Connections()[0]);
+    const ConnectionEndpoints mailEnds = EndpointsOf(Connections()[1]);
+    const std::string mailLine =
+        "Blocked - C:\\Apps\\mail.exe traffic was blocked. Remote Computer was 10.0.0.25 on port 110.";
 
-    KillConnection(1, "C:\\Apps\\web.exe");  // not this record's application
-    KillConnection(7, "");                   // no such record
-    EXPECT_TRUE(sim.deletedConnections().empty());
-    KillConnection(1, "C:\\Apps\\mail.exe");
-    EXPECT_EQ(sim.deletedConnections(), (std::vector<host::TcpRow>{row(1040, 25, 110)}));
-    EXPECT_EQ(trafficLog().back(),
-              "Blocked - C:\\Apps\\mail.exe traffic was blocked. Remote Computer was 10.0.0.25 on port 110.");
-    // A connection that cannot be closed is logged and stays.
-    sim.setCanDeleteConnections(false);
-    KillConnection(0, "C:\\Apps\\web.exe");
-    EXPECT_EQ(sim.deletedConnections().size(), 1u);
-    EXPECT_EQ(sim.connections().size(), 2u);
+    // In order, on one table: each step's call, whether it closed, and the traffic log's new line.
+    struct Step {
+        const char* name;
+        int index;
+        std::string app;
+        ConnectionEndpoints held;
+        bool canDelete;
+        bool closes;
+        std::string line;  // "": none
+    };
+    const Step steps[] = {
+        {"another application's record", 1, web, mailEnds, true, false, ""},
+        {"no such record", 7, "", {}, true, false, ""},
+        {"a record that took the index over", 1, mail, webEnds, true, false, ""},
+        {"a close that fails", 0, web, webEnds, false, false, ""},
+        {"the record's own connection", 1, mail, mailEnds, true, true, mailLine},
+        {"a connection already gone", 1, mail, mailEnds, true, false, ""},
+    };
+    std::vector<host::TcpRow> deleted;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        sim.setCanDeleteConnections(step.canDelete);
+        const std::size_t linesBefore = trafficLog().size();
+        EXPECT_EQ(KillConnection(step.index, step.app, step.held), step.closes);
+        if (step.closes) deleted.push_back(row(1040, 25, 110));
+        EXPECT_EQ(sim.deletedConnections(), deleted);
+        const auto lines = trafficLog();
+        ASSERT_EQ(lines.size(), linesBefore + (step.line.empty() ? 0 : 1));
+        if (!step.line.empty()) {
+            EXPECT_EQ(lines.back(), step.line);
+        }
+    }
+    EXPECT_EQ(sim.connections().size(), 2u);  // the listener and the connection that could not be closed
 }
 
 TEST_F(PollPassTest, BlockRuleClosesEveryConnectionOfALargeTable) {
