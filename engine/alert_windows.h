@@ -40,6 +40,28 @@ public:
     virtual void MakeTopMost() = 0;
 };
 
+// An alert without a window: it shows and keeps nothing. The stand-in's alerts are closed ones;
+// an open one stands for a window nobody answers.
+class BlankConnectionAlert final : public ConnectionAlert {
+public:
+    explicit BlankConnectionAlert(bool closed) : closed_(closed) {}
+    bool Closed() const override { return closed_; }
+    void setLblpath(std::string_view) override {}
+    void setLblDESC(std::string_view) override {}
+    void setLbltrojan(std::string_view) override {}
+    void setText1(std::string_view) override {}
+    void setTxtfile(std::string_view) override {}
+    void setTxthost(std::string_view) override {}
+    void setTxtport(std::string_view) override {}
+    void setTag(std::string_view) override {}
+    void setEndpoints(const ConnectionEndpoints&) override {}
+    void Show() override {}
+    void MakeTopMost() override {}
+
+private:
+    bool closed_;
+};
+
 // One dangerous-port alert. When it closes it gives its (local port, remote address) pair back
 // with PendingAlerts().erase, so that pair can raise a new alert.
 class ServiceAlert {

@@ -22,27 +22,11 @@ namespace {
 using qv::engine::bench::kApps;
 using qv::engine::bench::kConnections;
 
-// Alerts that stay open and keep nothing.
-struct OpenAlert final : qv::engine::ConnectionAlert {
-    bool Closed() const override { return false; }
-    void setLblpath(std::string_view) override {}
-    void setLblDESC(std::string_view) override {}
-    void setLbltrojan(std::string_view) override {}
-    void setText1(std::string_view) override {}
-    void setTxtfile(std::string_view) override {}
-    void setTxthost(std::string_view) override {}
-    void setTxtport(std::string_view) override {}
-    void setTag(std::string_view) override {}
-    void setEndpoints(const qv::engine::ConnectionEndpoints&) override {}
-    void Show() override {}
-    void MakeTopMost() override {}
-};
-
 struct OpenAlertWindows final : qv::engine::AlertWindows {
     int opened = 0;
     std::shared_ptr<qv::engine::ConnectionAlert> newConnectionAlert() override {
         ++opened;
-        return std::make_shared<OpenAlert>();
+        return std::make_shared<qv::engine::BlankConnectionAlert>(false);
     }
     std::shared_ptr<qv::engine::ServiceAlert> newServiceAlert() override { return nullptr; }
     bool blockAllVisible() const override { return false; }

@@ -63,11 +63,7 @@ TEST_F(AlertAnswersTest, ResumeLetsTheAlertsProcessGoOnceAndOnlyWhileItRunsThePa
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        startRun();
-        sim = host::SimHost();
-        sim.setOwnProcess(2, 1);
-        windows.alerts.clear();
-        base::removeFile(dir / "Data/Firewall.qvl");
+        startCase();
         const auto& alert = askAboutMail();
         ASSERT_EQ(sim.suspendCount(301), 1);
         SuspendProcess(300);  // held by someone else as well: one resume must leave it held
@@ -92,11 +88,7 @@ TEST_F(AlertAnswersTest, TerminateEndsTheTagsProcessNeverTheOwnerOfItsIndexNow) 
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        startRun();
-        sim = host::SimHost();
-        sim.setOwnProcess(2, 1);
-        windows.alerts.clear();
-        base::removeFile(dir / "Data/Firewall.qvl");
+        startCase();
         const auto& alert = askAboutMail();
         // The alert's connection ends; a pass rebuilds the table, whose record 0 is now web's.
         setRule(web, "2");
@@ -127,11 +119,7 @@ TEST_F(AlertAnswersTest, BlockClosesTheAlertsOwnConnectionWhileItIsInTheTable) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        startRun();
-        sim = host::SimHost();
-        sim.setOwnProcess(2, 1);
-        windows.alerts.clear();
-        base::removeFile(dir / "Data/Firewall.qvl");
+        startCase();
         base::removeFile(dir / "Logs/traffic_12_10_2026.log");
         setRule(web, "2");
         addApp(400, web);

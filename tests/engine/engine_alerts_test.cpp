@@ -155,11 +155,7 @@ TEST_F(EngineAlertsTest, RiskFollowsTheTrojanListAndTheSecurityLevel) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.listed) + " level " + std::to_string(c.level));
-        startRun();
-        sim = host::SimHost();
-        sim.setOwnProcess(2, 1);
-        windows.alerts.clear();
-        base::removeFile(dir / "Data/Firewall.qvl");
+        startCase();
         shipTrojanList();
         window.slider3 = c.level;
         window.visible = true;
@@ -202,11 +198,7 @@ TEST_F(EngineAlertsTest, ADangerousServerAnsweredDuringTheLookupIsStillEndedByIt
     } cases[] = {{"answered", false, true}, {"answered, and the id runs another program", true, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        startRun();
-        sim = host::SimHost();
-        sim.setOwnProcess(2, 1);
-        windows.alerts.clear();
-        base::removeFile(dir / "Data/Firewall.qvl");
+        startCase();
         shipTrojanList();
         window.slider3 = 3;
         window.visible = true;
@@ -263,9 +255,7 @@ TEST_F(EngineAlertsTest, DangerousPortByLevelAndTrust) {
                           {2, 7, false, false}, {3, 7, false, false}, {3, 8, true, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE("level " + std::to_string(c.level) + " from 10.0.0." + std::to_string(c.remote));
-        startRun();
-        sim = host::SimHost();
-        windows.serviceAlerts.clear();
+        startCase();
         base::removeFile(dir / "Logs/security_12_10_2026.log");
         base::removeFile(dir / "Logs/traffic_12_10_2026.log");
         window.slider3 = c.level;

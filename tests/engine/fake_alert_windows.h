@@ -128,6 +128,15 @@ protected:
         Connections().clear();
         ClearVersionCache();
     }
+    // Each case of a table: a new run on an empty machine, no alert made yet, no rule stored.
+    void startCase() {
+        startRun();
+        sim = host::SimHost();
+        sim.setOwnProcess(2, 1);
+        windows.alerts.clear();
+        windows.serviceAlerts.clear();
+        base::removeFile(dir / "Data/Firewall.qvl");
+    }
     void TearDown() override {
         setDoEventsHandler({});
         setMsgBoxHandler({});

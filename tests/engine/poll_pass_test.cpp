@@ -60,11 +60,8 @@ TEST_F(PollPassTest, EachConnectionIsDecidedByThePermissionBoxesAndItsRule) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        startRun();
-        sim = host::SimHost();
-        sim.setOwnProcess(2, 1);
+        startCase();
         messageBoxes.clear();
-        windows.alerts.clear();
         window.check1 = c.check1;
         window.check2 = c.check2;
         windows.blockAll = c.blockAll;
@@ -72,7 +69,6 @@ TEST_F(PollPassTest, EachConnectionIsDecidedByThePermissionBoxesAndItsRule) {
         if (c.app == App::Updater) app = dir.path() + "/Updates/update.exe";
         if (c.app == App::UpdaterBackslashes) app = base::Replace(dir.path(), "/", "\\") + "\\Updates\\update.exe";
         if (c.app == App::UpdaterOtherCase) app = dir.path() + "/Updates/Update.exe";
-        base::removeFile(dir / "Data/Firewall.qvl");
         base::removeFile(dir / "Logs/traffic_12_10_2026.log");
         if (c.rule) setRule(app, *c.rule);
         addApp(300, app);
@@ -132,10 +128,7 @@ TEST_F(PollPassTest, RecordWithoutPathIsNeverAskedOrListedButBlockAllClosesIt) {
     } cases[] = {{"plain", 0, false, false}, {"block all", 1, false, true}, {"block-all notice", 0, true, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        startRun();
-        sim = host::SimHost();
-        sim.setOwnProcess(2, 1);
-        windows.alerts.clear();
+        startCase();
         window.lvFirewall.clear();
         window.check2 = c.check2;
         windows.blockAll = c.blockAll;
