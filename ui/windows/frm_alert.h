@@ -8,7 +8,6 @@
 
 #include "engine/alert_answers.h"
 #include "engine/connection_record.h"
-
 #include "platform/forms/form.h"
 #include "platform/forms/form_window.h"
 #include "platform/forms/intrinsic/buttons.h"
