@@ -25,7 +25,8 @@ uint32_t ResolveAddress(std::string_view name) {
 std::string HostNameFromIp(std::string_view ip) {
     if (!SocketsInitialize()) return "";
     auto address = host::addressFromDotted(ip);
-    if (!address) return "Invalid IP.";
+    // The broadcast address reads as the conversion's "no address" answer.
+    if (!address || *address == kNoAddress) return "Invalid IP.";
     DoEvents();
     auto name = host::currentHost().hostByAddress(*address);
     DoEvents();

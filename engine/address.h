@@ -16,8 +16,9 @@ std::string IpToString(uint32_t address);
 // kNoAddress.
 uint32_t ResolveAddress(std::string_view name);
 // The name registered for a dotted address, the address text itself when it has none, "" when
-// its name is empty, "Invalid IP." when the text is not a dotted address. Lets pending window
-// messages run before and after the lookup.
+// its name is empty, "Invalid IP." without a lookup when the text is not a dotted address or is
+// the broadcast address 255.255.255.255. Lets pending window messages run before and after the
+// lookup.
 std::string HostNameFromIp(std::string_view ip);
 
 // Start and end the use of the sockets layer. Ending it more often than it was started shows

@@ -4,22 +4,6 @@ namespace qv::engine {
 
 namespace {
 
-// Without a user interface there is nobody to ask: every alert closes as it loads.
-class ClosedConnectionAlert final : public ConnectionAlert {
-public:
-    bool Closed() const override { return true; }
-    void setLblpath(std::string_view) override {}
-    void setLblDESC(std::string_view) override {}
-    void setLbltrojan(std::string_view) override {}
-    void setText1(std::string_view) override {}
-    void setTxtfile(std::string_view) override {}
-    void setTxthost(std::string_view) override {}
-    void setTxtport(std::string_view) override {}
-    void setTag(std::string_view) override {}
-    void Show() override {}
-    void MakeTopMost() override {}
-};
-
 class ClosedServiceAlert final : public ServiceAlert {
 public:
     bool Closed() const override { return true; }
@@ -30,10 +14,11 @@ public:
     void MakeTopMost() override {}
 };
 
+// Without a user interface there is nobody to ask: every alert closes as it loads.
 class StandInWindows final : public AlertWindows {
 public:
     std::shared_ptr<ConnectionAlert> newConnectionAlert() override {
-        return std::make_shared<ClosedConnectionAlert>();
+        return std::make_shared<BlankConnectionAlert>(true);
     }
     std::shared_ptr<ServiceAlert> newServiceAlert() override { return std::make_shared<ClosedServiceAlert>(); }
     bool blockAllVisible() const override { return false; }

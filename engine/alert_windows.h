@@ -7,6 +7,8 @@
 #include <memory>
 #include <string_view>
 
+#include "engine/connection_record.h"
+
 namespace qv::engine {
 
 // One connection alert. Every alert is a new window; the engine fills it and goes on without
@@ -25,13 +27,39 @@ public:
     virtual void setTxtfile(std::string_view text) = 0;
     virtual void setTxthost(std::string_view text) = 0;
     virtual void setTxtport(std::string_view text) = 0;
-    // The AlertTag: process id, connection index and application path joined by ",".
+    // The AlertTag: process id, connection index and application path joined by "," (see
+    // alert_tag.h, whose SplitAlertTag reads it back).
     virtual void setTag(std::string_view tag) = 0;
+    // The endpoints of the connection the alert is about, set with the Tag: what Block closes
+    // (KillAlertConnection), whatever record the Tag's index names by then.
+    virtual void setEndpoints(const ConnectionEndpoints& endpoints) = 0;
 
     // Shows the window without waiting for it.
     virtual void Show() = 0;
     // Puts the window into the topmost band.
     virtual void MakeTopMost() = 0;
+};
+
+// An alert without a window: it shows and keeps nothing. The stand-in's alerts are closed ones;
+// an open one stands for a window nobody answers.
+class BlankConnectionAlert final : public ConnectionAlert {
+public:
+    explicit BlankConnectionAlert(bool closed) : closed_(closed) {}
+    bool Closed() const override { return closed_; }
+    void setLblpath(std::string_view) override {}
+    void setLblDESC(std::string_view) override {}
+    void setLbltrojan(std::string_view) override {}
+    void setText1(std::string_view) override {}
+    void setTxtfile(std::string_view) override {}
+    void setTxthost(std::string_view) override {}
+    void setTxtport(std::string_view) override {}
+    void setTag(std::string_view) override {}
+    void setEndpoints(const ConnectionEndpoints&) override {}
+    void Show() override {}
+    void MakeTopMost() override {}
+
+private:
+    bool closed_;
 };
 
 // One dangerous-port alert. When it closes it gives its (local port, remote address) pair back

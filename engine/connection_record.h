@@ -18,4 +18,19 @@ struct ConnectionRecord {
     bool operator==(const ConnectionRecord&) const = default;
 };
 
+// The endpoints of one connection as its record holds them: what a caller that keeps a record's
+// index across window events also keeps, to tell that record from another that took its index.
+struct ConnectionEndpoints {
+    std::string LocalAddress;
+    std::string LocalPort;
+    std::string RemoteAddress;
+    std::string RemotePort;
+
+    bool operator==(const ConnectionEndpoints&) const = default;
+};
+
+inline ConnectionEndpoints EndpointsOf(const ConnectionRecord& r) {
+    return {r.LocalAddress, r.LocalPort, r.RemoteAddress, r.RemotePort};
+}
+
 }  // namespace qv::engine

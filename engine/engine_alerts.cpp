@@ -2,7 +2,9 @@
 
 #include <memory>
 
+#include "engine/alert_answers.h"
 #include "engine/alert_markers.h"
+#include "engine/alert_tag.h"
 #include "engine/alert_windows.h"
 #include "engine/logs.h"
 #include "engine/main_window.h"
@@ -58,8 +60,10 @@ std::string AlertQuestion(std::string_view description, std::string_view file, b
 void AskUser(std::string_view appPathText, int index, int32_t processId) {
     const std::string appPath(appPathText);
     if (appPath.empty()) return;
-    if (AlreadyAsked(index)) return;
+    // Asked this run first: the "ALREADY" marker is a store write, made only for an application
+    // about to be asked, so many connections of one application write the store once.
     if (AskedApps().contains(appPath)) return;
+    if (AlreadyAsked(index)) return;
     AskedApps().insert(appPath);
 
     LogSecurity("Low", "- \"" + appPath + "\" attempted access.");
@@ -88,24 +92,29 @@ void AskUser(std::string_view appPathText, int index, int32_t processId) {
         alert->setTxtport(r.RemotePort);
     }
     alert->setLblDESC(AlertQuestion(desc, file, incoming, r.RemoteAddress, r.RemotePort));
-    alert->setTag(std::to_string(processId) + "," + std::to_string(index) + "," + appPath);
+    alert->setTag(AlertTagText(processId, index, appPath));
+    alert->setEndpoints(EndpointsOf(r));
     alert->Show();
     alert->MakeTopMost();
 
     const bool listed = IsTrojanPort(r.RemotePort);
-    // The lookup lets window messages run; an alert answered meanwhile is left as its answer left it.
-    if (alert->Closed()) return;
+    // The lookup lets window messages run; an alert answered meanwhile is left as its answer left
+    // it, but a dangerous server is still ended: the process captured above, while it still runs
+    // the asked path.
+    const bool open = !alert->Closed();
     const int level = mainWindow().Slider3();
-    if (listed || level != 3) mainWindow().setVisible(false);
+    if (open && (listed || level != 3)) mainWindow().setVisible(false);
     Risk risk;
     bool killProcess = false;
     if (!riskFor(listed, level, killProcess, risk)) return;
-    alert->setLbltrojan(risk.text);
-    alert->setText1(risk.level);
-    alert->setTxtfile(file);
-    alert->setTxthost(r.RemoteAddress);
-    alert->setTxtport(r.RemotePort);
-    if (killProcess) KillProcess(processId);
+    if (open) {
+        alert->setLbltrojan(risk.text);
+        alert->setText1(risk.level);
+        alert->setTxtfile(file);
+        alert->setTxthost(r.RemoteAddress);
+        alert->setTxtport(r.RemotePort);
+    }
+    if (killProcess) KillProcessRunning(processId, appPath);
 }
 
 void DangerousPortCheck(int index) { DangerousPortCheck(Connections(), index); }
@@ -116,6 +125,7 @@ void DangerousPortCheck(const ConnectionTable& table, int index) {
     const std::string port = found->LocalPort;
     const std::string remote = found->RemoteAddress;
     const std::string appPath = found->AppPath;
+    const ConnectionEndpoints endpoints = EndpointsOf(*found);
     if (port.empty() || IsTrustedNetwork(remote)) return;
     if (!PendingAlerts().insert(port, remote)) return;
 
@@ -137,7 +147,7 @@ void DangerousPortCheck(const ConnectionTable& table, int index) {
                           "does not close it by default. You can either choose to allow this port to be "
                           "accessed by the host or not.");
     }
-    if (mainWindow().Slider3() == 3) KillConnection(table, index, appPath);
+    if (mainWindow().Slider3() == 3) KillConnection(table, index, appPath, endpoints);
     if (alert) {
         alert->Show();
         alert->setLblDESCTag(port);

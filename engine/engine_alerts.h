@@ -12,8 +12,10 @@ namespace qv::engine {
 
 // Once per application and run: suspends the process and opens a connection alert for the
 // connection of record index, filled with the question and the risk by the trojan list and the
-// security level. At security level 3 a port on the trojan list also ends the process. Nothing for
-// an empty path, a connection already marked in "ALREADY", or an application asked about before.
+// security level. At security level 3 a port on the trojan list also ends the process, while it
+// still runs appPath, even when the alert was answered during the lookup. Nothing for an empty
+// path, an application asked about before, or a connection already marked in "ALREADY" (the
+// marker is written only for an application about to be asked).
 void AskUser(std::string_view appPath, int index, int32_t processId);
 
 // For a connection whose local port the guard store lists as dangerous and whose remote address is

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "engine/alert_windows.h"
 #include "engine/connection_closer.h"
@@ -50,13 +51,13 @@ bool decide(int i, const ConnectionRecord& r, TrafficCounts& counts, const std::
     if (w.Check1() == 1) return false;
     if (w.Check2() == 1) {
         ++counts.Blocked;
-        KillConnection(i, r.AppPath);
+        KillConnection(i, r.AppPath, EndpointsOf(r));
         return true;
     }
     switch (RuleActionOf(rules.rule(r.AppPath))) {
         case RuleAction::Ask:
             if (alertWindows().blockAllVisible()) {
-                KillConnection(i, r.AppPath);
+                KillConnection(i, r.AppPath, EndpointsOf(r));
             } else if (base::nativePath(r.AppPath) == updater) {
                 MsgBox(r.AppPath, kMbOk);
             } else {
@@ -65,7 +66,7 @@ bool decide(int i, const ConnectionRecord& r, TrafficCounts& counts, const std::
             break;
         case RuleAction::Block:
             ++counts.Blocked;
-            KillConnection(i, r.AppPath);
+            KillConnection(i, r.AppPath, EndpointsOf(r));
             break;
         case RuleAction::Terminate:
             KillProcess(r.ProcessId);
@@ -85,8 +86,8 @@ void showTrayStatus(const TrafficCounts& now, const TrafficCounts& before) {
     mainWindow().setTrayTip(status->tip);
 }
 
-// The application list and counters of the visible main window; Block and Terminate rules are
-// enforced once more on the way.
+// The application list and counters of the visible main window: one row per process, the row of
+// its first record. Block and Terminate rules are enforced once more on every record.
 void refillMainWindow(const TrafficCounts& counts, PassRules& rules) {
     MainWindow& w = mainWindow();
     w.lvFirewallClear();
@@ -101,6 +102,7 @@ void refillMainWindow(const TrafficCounts& counts, PassRules& rules) {
 
     // Stamps and version texts by application: the same for every connection of it in one refill.
     std::unordered_map<std::string, AppListItem> seen;
+    std::unordered_set<int32_t> listedProcesses;
     for (int i = 0; i < Connections().count(); ++i) {
         const ConnectionRecord r = Connections()[i];
         auto known = seen.find(r.AppPath);
@@ -116,16 +118,19 @@ void refillMainWindow(const TrafficCounts& counts, PassRules& rules) {
             known = seen.emplace(r.AppPath, std::move(first)).first;
         }
         if (r.AppPath.empty()) continue;
-        AppListItem item = known->second;
-        item.tag = i;
-        int position = w.lvFirewallAdd(item);
+        int position = -1;
+        if (listedProcesses.insert(r.ProcessId).second) {
+            AppListItem item = known->second;
+            item.tag = i;
+            position = w.lvFirewallAdd(item);
+        }
         switch (RuleActionOf(rules.rule(r.AppPath))) {
             case RuleAction::Block:
-                KillConnection(i, r.AppPath);
+                KillConnection(i, r.AppPath, EndpointsOf(r));
                 break;
             case RuleAction::Terminate:
                 KillProcess(r.ProcessId);
-                w.lvFirewallRemove(position);
+                if (position >= 0) w.lvFirewallRemove(position);
                 break;
             default:
                 break;
@@ -133,7 +138,7 @@ void refillMainWindow(const TrafficCounts& counts, PassRules& rules) {
     }
 }
 
-// One full pass. Returns early when a window event asked for a new pass meanwhile.
+// One full pass, run to its end whatever the window events it lets run ask for meanwhile.
 void fullPass() {
     PollState& s = pollState();
 
@@ -142,7 +147,7 @@ void fullPass() {
         int level = mainWindow().Slider3();
         if (level == 2 || level == 3) DangerousPortCheck(fresh, index);
     });
-    if (s.rerun || s.ended) return;
+    if (s.ended) return;
     FillAppPaths(fresh);
     Connections() = std::move(fresh);
 
@@ -156,7 +161,7 @@ void fullPass() {
         bool goOn = decide(i, r, s.counts, updater, rules);
         if (!goOn) break;
         DoEvents();
-        if (s.rerun || s.ended) return;
+        if (s.ended) return;
     }
 
     showTrayStatus(s.counts, s.previous);
@@ -200,16 +205,21 @@ void PollConnections(bool force) {
 void EndPasses() { pollState().ended = true; }
 bool PassesEnded() { return pollState().ended; }
 
-void KillConnection(int index, std::string_view appPath) { KillConnection(Connections(), index, appPath); }
+bool KillConnection(int index, std::string_view appPath, const ConnectionEndpoints& held) {
+    return KillConnection(Connections(), index, appPath, held);
+}
 
-void KillConnection(const ConnectionTable& table, int index, std::string_view appPath) {
+bool KillConnection(const ConnectionTable& table, int index, std::string_view appPath,
+                    const ConnectionEndpoints& held) {
     const ConnectionRecord* found = table.at(index);
-    if (!found || found->AppPath != appPath) return;
+    if (!found || found->AppPath != appPath || EndpointsOf(*found) != held) return false;
     const ConnectionRecord r = *found;
+    FillTcpRowBuffer();
+    auto row = FindTcpRow(r, TcpRowBuffer());
+    if (!row || !CloseTcpRow(*row)) return false;
     LogTraffic("Blocked", r.AppPath + " traffic was blocked. Remote Computer was " + r.RemoteAddress + " on port " +
                               r.RemotePort + ".");
-    FillTcpRowBuffer();
-    if (auto row = FindTcpRow(r, TcpRowBuffer())) CloseTcpRow(*row);
+    return true;
 }
 
 }  // namespace qv::engine

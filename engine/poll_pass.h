@@ -5,9 +5,10 @@
 // main window is visible its application list and counters.
 //
 // A pass lets window messages run after each connection, so a window event may ask for a pass
-// while one is running. Such a request is not run inside the running pass: the running pass
-// abandons the rest of its work and starts over, so no connection is decided twice in one pass and
-// no alert window sees the table change under it.
+// while one is running. Such a request is not run inside the running pass, which goes on to its
+// end: one more pass runs right after it, however many requests came meanwhile. So every pass
+// completes, no connection is decided twice in one pass, and no alert window sees the table change
+// under it.
 #include <cstdint>
 #include <string_view>
 
@@ -29,7 +30,7 @@ struct PollState {
     TrafficCounts completed;  // of the last pass that ran to its end
     int lastRowCount = 0;     // row count seen by the last change test; 0 at start
     bool running = false;
-    bool rerun = false;
+    bool rerun = false;       // a pass was asked for while one ran: one more runs after it
     bool ended = false;       // the program is ending: no pass runs any more
 };
 PollState& pollState();
@@ -47,9 +48,12 @@ void PollConnections(bool force);
 void EndPasses();
 bool PassesEnded();
 
-// Closes the connection of record index, when that record belongs to appPath, and writes a
-// "Blocked" traffic line for it. A connection that cannot be closed stays as it is.
-void KillConnection(int index, std::string_view appPath);
-void KillConnection(const ConnectionTable& table, int index, std::string_view appPath);
+// Closes the connection of record index, when that record belongs to appPath and has the
+// endpoints the caller holds (a record that took the index over is refused), and then writes a
+// "Blocked" traffic line for it. A connection that cannot be closed stays as it is, without a
+// line. True when it was closed.
+bool KillConnection(int index, std::string_view appPath, const ConnectionEndpoints& held);
+bool KillConnection(const ConnectionTable& table, int index, std::string_view appPath,
+                    const ConnectionEndpoints& held);
 
 }  // namespace qv::engine

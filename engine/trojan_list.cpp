@@ -1,6 +1,12 @@
 #include "engine/trojan_list.h"
 
+#include <optional>
+#include <utility>
+
+#include "cipher/cipher_file.h"
 #include "cipher/crypt_file.h"
+#include "cipher/progress.h"
+#include "cipher/ultra_state.h"
 #include "platform/base/files.h"
 #include "platform/base/program_folder.h"
 
@@ -23,8 +29,28 @@ bool TrojanListHasPort(std::string_view listText, std::string_view port) {
     return false;
 }
 
+namespace {
+
+// The sealed list's plain text, deciphered in memory; nothing when there is no sealed list, it
+// cannot be deciphered, or another cipher operation runs (a window event reached through a
+// pump): the lookup then takes the way through the plain file.
+std::optional<std::string> unsealed(const std::string& sealed) {
+    auto file = base::readFile(sealed);
+    if (!file || !cipher::HasCipherFileMarker(*file)) return std::nullopt;
+    cipher::OperationGuard guard;
+    if (!guard.acquired()) return std::nullopt;
+    cipher::ULTRA.AbortRequested = false;
+    cipher::CipherFileResult plain = cipher::DecodeCipherFile(*file, kDataFileKey, "");
+    cipher::ShowProgress(0);
+    if (plain.code != 0) return std::nullopt;
+    return std::move(plain.data);
+}
+
+}  // namespace
+
 bool IsTrojanPort(std::string_view port) {
     const std::string sealed = TrojanListPath();
+    if (auto text = unsealed(sealed)) return TrojanListHasPort(*text, port);
     const std::string plain = TrojanListPlainPath();
     // The results are not checked: a missing sealed list leaves whatever plain list there is.
     cipher::CryptFile(sealed, sealed, kDataFileKey, "");

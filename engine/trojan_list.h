@@ -1,7 +1,9 @@
 #pragma once
 // The trojan port list, Data\trojan.exe: encrypted at rest with the data-file key. A lookup
-// decrypts it in place to Data\trojan.dat, reads it and encrypts it again. Each line is a port, a
-// code-1 character and a description; only the part before the code-1 character counts.
+// deciphers it in memory, so the list never lies on disk in plain and no lookup rewrites it; only
+// a list that is not sealed (a plain Data\trojan.dat, say) is read from its plain file and sealed
+// afterwards. Each line is a port, a code-1 character and a description; only the part before the
+// code-1 character counts.
 #include <string>
 #include <string_view>
 
@@ -17,8 +19,8 @@ std::string TrojanListPlainPath();
 // True when a line's port part equals port exactly.
 bool TrojanListHasPort(std::string_view listText, std::string_view port);
 
-// Looks port up in the list; afterwards the list is encrypted again, whether or not the port was
-// on it. A list that cannot be read counts as not listing the port.
+// Looks port up in the list; afterwards the list is encrypted, whether or not the port was on it.
+// A list that cannot be read counts as not listing the port.
 bool IsTrojanPort(std::string_view port);
 
 }  // namespace qv::engine

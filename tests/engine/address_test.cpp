@@ -64,6 +64,17 @@ TEST_F(AddressTest, HostNameFromIp) {
     EXPECT_TRUE(boxes.empty());
 }
 
+TEST_F(AddressTest, TheBroadcastAddressIsNoAddressAndIsNotLookedUp) {
+    sim.addName("everyone.test", rowAddress(255, 255, 255, 255));
+    for (const char* ip : {"255.255.255.255", "0xffffffff", "4294967295"}) {
+        events = 0;
+        EXPECT_EQ(HostNameFromIp(ip), "Invalid IP.") << ip;
+        EXPECT_EQ(events, 0) << ip;  // no lookup, so no messages run around one
+    }
+    EXPECT_EQ(HostNameFromIp("255.255.255.254"), "255.255.255.254");
+    EXPECT_EQ(events, 2);
+}
+
 TEST_F(AddressTest, CleanupWithoutStartShowsTheSocketsError) {
     ASSERT_TRUE(SocketsInitialize());
     SocketsCleanup();

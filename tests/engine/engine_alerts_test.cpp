@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 #include "cipher/crypt_file.h"
+#include "cipher/progress.h"
+#include "engine/process_control.h"
 #include "engine/trojan_list.h"
 #include "fake_alert_windows.h"
 #include "version_block_builder.h"
@@ -49,6 +54,7 @@ TEST_F(EngineAlertsTest, AskUserAsksOncePerApplicationAndLeavesItSuspendedWithIt
               "mail.exe (mail.exe) is trying to connect to 10.0.0.9 using port 110 . Do you want to allow this "
               "program to access the network?");
     EXPECT_EQ(a.tag, "300,0,C:\\Apps\\mail.exe");
+    EXPECT_EQ(a.endpoints, (ConnectionEndpoints{"192.168.1.10", "1044", "10.0.0.9", "110"}));
     // No trojan list, level 1: a normal server.
     EXPECT_EQ(a.lbltrojan, "Suspect as normal server");
     EXPECT_EQ(a.Text1, "1");
@@ -70,6 +76,41 @@ TEST_F(EngineAlertsTest, AskUserAsksOncePerApplicationAndLeavesItSuspendedWithIt
     EXPECT_EQ(securityLog().size(), 2u);
     EXPECT_EQ(sim.suspendCount(301), 1);
     EXPECT_EQ(readStore(RuleStore(), "ALREADY", "C:\\Apps\\mail.exe104411010.0.0.9"), "YES");
+}
+
+TEST_F(EngineAlertsTest, APassOverManyConnectionsWritesTheRuleStoreOncePerAskedApplication) {
+    // 2,000 connections of ten applications without a rule, in turn.
+    constexpr int kApps = 10;
+    constexpr int kConnections = 2000;
+    auto app = [](int a) { return "C:\\Apps\\tool" + std::to_string(a) + ".exe"; };
+    for (int a = 0; a < kApps; ++a) addApp(static_cast<uint32_t>(300 + a), app(a));
+    for (int i = 0; i < kConnections; ++i)
+        sim.addConnection({host::kTcpEstablished, host::rowAddress(192, 168, 1, 10),
+                           host::rowPort(static_cast<uint16_t>(10000 + i)),
+                           host::rowAddress(10, 1, static_cast<uint8_t>(i / 250), static_cast<uint8_t>(i % 250 + 1)),
+                           host::rowPort(443)},
+                          static_cast<uint32_t>(300 + i % kApps));
+    const uint64_t before = cINI::WriteCount();
+
+    PollConnections(false);
+
+    EXPECT_EQ(Connections().count(), kConnections);
+    ASSERT_EQ(windows.alerts.size(), static_cast<std::size_t>(kApps));
+    EXPECT_EQ(cINI::WriteCount() - before, static_cast<uint64_t>(kApps));
+    // The marker of each application's first connection, and of no later one.
+    for (int a = 0; a < kApps; ++a) {
+        SCOPED_TRACE(app(a));
+        const ConnectionRecord& first = Connections()[a];
+        const ConnectionRecord& later = Connections()[a + kApps];
+        EXPECT_EQ(readStore(RuleStore(), "ALREADY", first.AppPath + first.LocalPort + first.RemotePort + first.RemoteAddress),
+                  "YES");
+        EXPECT_EQ(readStore(RuleStore(), "ALREADY", later.AppPath + later.LocalPort + later.RemotePort + later.RemoteAddress),
+                  "-");
+    }
+    // A second pass asks nobody and writes nothing.
+    PollConnections(true);
+    EXPECT_EQ(cINI::WriteCount() - before, static_cast<uint64_t>(kApps));
+    EXPECT_EQ(windows.alerts.size(), static_cast<std::size_t>(kApps));
 }
 
 TEST_F(EngineAlertsTest, IncomingConnectionIsNamedAsSuch) {
@@ -114,11 +155,7 @@ TEST_F(EngineAlertsTest, RiskFollowsTheTrojanListAndTheSecurityLevel) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.listed) + " level " + std::to_string(c.level));
-        startRun();
-        sim = host::SimHost();
-        sim.setOwnProcess(2, 1);
-        windows.alerts.clear();
-        base::removeFile(dir / "Data/Firewall.qvl");
+        startCase();
         shipTrojanList();
         window.slider3 = c.level;
         window.visible = true;
@@ -140,6 +177,52 @@ TEST_F(EngineAlertsTest, RiskFollowsTheTrojanListAndTheSecurityLevel) {
         EXPECT_EQ(sim.isSuspended(300), !c.terminated);
         expectListSealed();
     }
+}
+
+TEST_F(EngineAlertsTest, ADangerousServerAnsweredDuringTheLookupIsStillEndedByItsOwnProcessId) {
+    // The lookup lets window messages run: there the user answers the alert, and in one case the
+    // asked process has ended and its id runs another program.
+    struct Pump : cipher::ProgressPump {
+        std::function<void()> once;
+        void showProgress(float) override {}
+        void setBusyPointer(bool) override {}
+        void pumpMessages() override {
+            if (auto f = std::exchange(once, {})) f();
+        }
+    } pump;
+    cipher::SetProgressPump(&pump);
+    struct Case {
+        const char* name;
+        bool pathChanged;
+        bool ended;
+    } cases[] = {{"answered", false, true}, {"answered, and the id runs another program", true, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        startCase();
+        shipTrojanList();
+        window.slider3 = 3;
+        window.visible = true;
+        addApp(300, "C:\\Apps\\tool.exe");
+        connect(300, 1060, 90, 31337);
+        pump.once = [&] {
+            windows.alerts.back()->closed = true;
+            ResumeProcess(300);
+            if (c.pathChanged) sim.addProcess(300, "C:\\Apps\\other.exe");
+        };
+
+        PollConnections(false);
+
+        ASSERT_EQ(windows.alerts.size(), 1u);
+        EXPECT_FALSE(pump.once);  // the lookup did let messages run
+        EXPECT_EQ(sim.terminated().size(), c.ended ? 1u : 0u);
+        if (c.ended) {
+            EXPECT_EQ(sim.terminated()[0].processId, 300u);
+        }
+        // The answered alert is left as its answer left it, and the main window too.
+        EXPECT_EQ(windows.alerts[0]->lbltrojan, "");
+        EXPECT_TRUE(window.visible);
+    }
+    cipher::SetProgressPump(nullptr);
 }
 
 TEST_F(EngineAlertsTest, AlertThatClosesAsItLoadsLetsTheProcessGo) {
@@ -172,9 +255,7 @@ TEST_F(EngineAlertsTest, DangerousPortByLevelAndTrust) {
                           {2, 7, false, false}, {3, 7, false, false}, {3, 8, true, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE("level " + std::to_string(c.level) + " from 10.0.0." + std::to_string(c.remote));
-        startRun();
-        sim = host::SimHost();
-        windows.serviceAlerts.clear();
+        startCase();
         base::removeFile(dir / "Logs/security_12_10_2026.log");
         base::removeFile(dir / "Logs/traffic_12_10_2026.log");
         window.slider3 = c.level;

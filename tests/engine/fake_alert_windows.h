@@ -34,6 +34,7 @@ struct FakeConnectionAlert : ConnectionAlert {
     bool shown = false;
     bool topmost = false;
     std::string lblpath, lblDESC, lbltrojan, Text1, txtfile, txthost, txtport, tag;
+    ConnectionEndpoints endpoints;
 
     bool Closed() const override { return closed; }
     void setLblpath(std::string_view c) override { if (!closed) lblpath = c; }
@@ -44,6 +45,7 @@ struct FakeConnectionAlert : ConnectionAlert {
     void setTxthost(std::string_view t) override { if (!closed) txthost = t; }
     void setTxtport(std::string_view t) override { if (!closed) txtport = t; }
     void setTag(std::string_view t) override { if (!closed) tag = t; }
+    void setEndpoints(const ConnectionEndpoints& e) override { if (!closed) endpoints = e; }
     void Show() override { if (!closed) shown = true; }
     void MakeTopMost() override { if (!closed) topmost = shown; }
 };
@@ -125,6 +127,15 @@ protected:
         PendingAlerts().clear();
         Connections().clear();
         ClearVersionCache();
+    }
+    // Each case of a table: a new run on an empty machine, no alert made yet, no rule stored.
+    void startCase() {
+        startRun();
+        sim = host::SimHost();
+        sim.setOwnProcess(2, 1);
+        windows.alerts.clear();
+        windows.serviceAlerts.clear();
+        base::removeFile(dir / "Data/Firewall.qvl");
     }
     void TearDown() override {
         setDoEventsHandler({});

@@ -60,11 +60,8 @@ TEST_F(PollPassTest, EachConnectionIsDecidedByThePermissionBoxesAndItsRule) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        startRun();
-        sim = host::SimHost();
-        sim.setOwnProcess(2, 1);
+        startCase();
         messageBoxes.clear();
-        windows.alerts.clear();
         window.check1 = c.check1;
         window.check2 = c.check2;
         windows.blockAll = c.blockAll;
@@ -72,7 +69,6 @@ TEST_F(PollPassTest, EachConnectionIsDecidedByThePermissionBoxesAndItsRule) {
         if (c.app == App::Updater) app = dir.path() + "/Updates/update.exe";
         if (c.app == App::UpdaterBackslashes) app = base::Replace(dir.path(), "/", "\\") + "\\Updates\\update.exe";
         if (c.app == App::UpdaterOtherCase) app = dir.path() + "/Updates/Update.exe";
-        base::removeFile(dir / "Data/Firewall.qvl");
         base::removeFile(dir / "Logs/traffic_12_10_2026.log");
         if (c.rule) setRule(app, *c.rule);
         addApp(300, app);
@@ -132,10 +128,7 @@ TEST_F(PollPassTest, RecordWithoutPathIsNeverAskedOrListedButBlockAllClosesIt) {
     } cases[] = {{"plain", 0, false, false}, {"block all", 1, false, true}, {"block-all notice", 0, true, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        startRun();
-        sim = host::SimHost();
-        sim.setOwnProcess(2, 1);
-        windows.alerts.clear();
+        startCase();
         window.lvFirewall.clear();
         window.check2 = c.check2;
         windows.blockAll = c.blockAll;
@@ -240,7 +233,6 @@ TEST_F(PollPassTest, MainWindowViewsAreRefilledOnlyWhileItIsVisible) {
     addApp(300, mail);
     addApp(400, "C:\\Apps\\web.exe");
     addApp(500, "C:\\Apps\\kill.exe");
-    sim.setCanDeleteConnections(false);
     connect(300, 1040, 25, 110);
     connect(400, 1031, 80, 80);
     connect(500, 1060, 90, 8443);
@@ -259,15 +251,17 @@ TEST_F(PollPassTest, MainWindowViewsAreRefilledOnlyWhileItIsVisible) {
     EXPECT_EQ(blockedLines(), 1);
     EXPECT_EQ(sim.terminated().size(), 1u);
 
-    // Visible: the list, the counters and the stored counts; Block and Terminate once more.
+    // Visible: the list, the counters and the stored counts; Block and Terminate once more (a
+    // connection closed by the first leaves the second nothing to close or log).
     addApp(500, "C:\\Apps\\kill.exe");
     connect(500, 1060, 90, 8443);
+    connect(400, 1031, 80, 80);
     window.visible = true;
     PollConnections(true);
-    EXPECT_EQ(blockedLines(), 3);
+    EXPECT_EQ(blockedLines(), 2);
     ASSERT_EQ(window.lvFirewall.size(), 2u);
     EXPECT_EQ(window.lvFirewall[0], (AppListItem{"Pigeon Mail", "2.1", mail, 0}));
-    EXPECT_EQ(window.lvFirewall[1], (AppListItem{"(No Application Name)", "", "C:\\Apps\\web.exe", 1}));
+    EXPECT_EQ(window.lvFirewall[1], (AppListItem{"(No Application Name)", "", "C:\\Apps\\web.exe", 2}));
     EXPECT_EQ(sim.terminated().size(), 2u);
     EXPECT_EQ(window.lblIncoming, "0");
     EXPECT_EQ(window.lblOutgoing, "3");
@@ -279,30 +273,100 @@ TEST_F(PollPassTest, MainWindowViewsAreRefilledOnlyWhileItIsVisible) {
     EXPECT_EQ(readStore(RuleStore(), "CRC32", mail), "3/4/2026 3:06:07 PM");
 }
 
+TEST_F(PollPassTest, ApplicationListHasOneRowPerProcessAndEveryRecordIsEnforced) {
+    const std::string mail = "C:\\Apps\\mail.exe";
+    const std::string web = "C:\\Apps\\web.exe";
+    setRule(mail, "2");
+    setRule(web, "2");
+    addApp(300, mail);
+    addApp(310, mail);  // a second process of the same application
+    addApp(400, web);
+    connect(300, 1040, 25, 110);
+    connect(400, 1031, 80, 80);
+    connect(300, 1041, 25, 995);
+    connect(310, 1042, 26, 110);
+    connect(300, 1043, 25, 143);
+    connect(400, 1032, 80, 443);
+    window.visible = true;
+    // After the last connection is decided, a window stores Block for the mail application: the
+    // list's refill enforces it on each of its records.
+    setDoEventsHandler([&] {
+        if (trafficLog().size() == 6) setRule(mail, "1");
+    });
+
+    PollConnections(false);
+
+    EXPECT_EQ(window.lvFirewall, (std::vector<AppListItem>{{"(No Application Name)", "", mail, 0},
+                                                           {"(No Application Name)", "", web, 1},
+                                                           {"(No Application Name)", "", mail, 3}}));
+    for (const host::TcpRow& r : {row(1040, 25, 110), row(1041, 25, 995), row(1042, 26, 110), row(1043, 25, 143)})
+        EXPECT_TRUE(closed(r));
+    EXPECT_FALSE(closed(row(1031, 80, 80)));
+    EXPECT_FALSE(closed(row(1032, 80, 443)));
+
+    // Terminate: each process ends and loses its row; later records of it add none.
+    setDoEventsHandler({});
+    setRule(mail, "3");
+    setRule(web, "2");
+    connect(300, 1044, 25, 110);
+    connect(300, 1045, 25, 110);
+    connect(310, 1046, 26, 110);
+    PollConnections(false);
+    EXPECT_EQ(window.lvFirewall, (std::vector<AppListItem>{{"(No Application Name)", "", web, 0}}));
+    EXPECT_EQ(sim.terminated(), (std::vector<host::SimHost::Termination>{{300, 0}, {310, 0}}));
+}
+
 TEST_F(PollPassTest, KillConnectionClosesTheRecordsOwnConnectionOnly) {
-    addApp(300, "C:\\Apps\\mail.exe");
-    addApp(400, "C:\\Apps\\web.exe");
+    const std::string mail = "C:\\Apps\\mail.exe";
+    const std::string web = "C:\\Apps\\web.exe";
+    addApp(300, mail);
+    addApp(400, web);
     // A listening row first: netstat leaves it out, so record and row indexes differ.
     sim.addConnection({host::kTcpListen, host::rowAddress(0, 0, 0, 0), host::rowPort(135), 0, 0}, 400);
     connect(400, 1031, 80, 80);
     connect(300, 1040, 25, 110);
-    setRule("C:\\Apps\\mail.exe", "2");
-    setRule("C:\\Apps\\web.exe", "2");
+    setRule(mail, "2");
+    setRule(web, "2");
     PollConnections(false);
     ASSERT_EQ(Connections().count(), 2);
+    const ConnectionEndpoints webEnds = EndpointsOf(Connections()[0]);
+    const ConnectionEndpoints mailEnds = EndpointsOf(Connections()[1]);
+    const std::string mailLine =
+        "Blocked - C:\\Apps\\mail.exe traffic was blocked. Remote Computer was 10.0.0.25 on port 110.";
 
-    KillConnection(1, "C:\\Apps\\web.exe");  // not this record's application
-    KillConnection(7, "");                   // no such record
-    EXPECT_TRUE(sim.deletedConnections().empty());
-    KillConnection(1, "C:\\Apps\\mail.exe");
-    EXPECT_EQ(sim.deletedConnections(), (std::vector<host::TcpRow>{row(1040, 25, 110)}));
-    EXPECT_EQ(trafficLog().back(),
-              "Blocked - C:\\Apps\\mail.exe traffic was blocked. Remote Computer was 10.0.0.25 on port 110.");
-    // A connection that cannot be closed is logged and stays.
-    sim.setCanDeleteConnections(false);
-    KillConnection(0, "C:\\Apps\\web.exe");
-    EXPECT_EQ(sim.deletedConnections().size(), 1u);
-    EXPECT_EQ(sim.connections().size(), 2u);
+    // In order, on one table: each step's call, whether it closed, and the traffic log's new line.
+    struct Step {
+        const char* name;
+        int index;
+        std::string app;
+        ConnectionEndpoints held;
+        bool canDelete;
+        bool closes;
+        std::string line;  // "": none
+    };
+    const Step steps[] = {
+        {"another application's record", 1, web, mailEnds, true, false, ""},
+        {"no such record", 7, "", {}, true, false, ""},
+        {"a record that took the index over", 1, mail, webEnds, true, false, ""},
+        {"a close that fails", 0, web, webEnds, false, false, ""},
+        {"the record's own connection", 1, mail, mailEnds, true, true, mailLine},
+        {"a connection already gone", 1, mail, mailEnds, true, false, ""},
+    };
+    std::vector<host::TcpRow> deleted;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        sim.setCanDeleteConnections(step.canDelete);
+        const std::size_t linesBefore = trafficLog().size();
+        EXPECT_EQ(KillConnection(step.index, step.app, step.held), step.closes);
+        if (step.closes) deleted.push_back(row(1040, 25, 110));
+        EXPECT_EQ(sim.deletedConnections(), deleted);
+        const auto lines = trafficLog();
+        ASSERT_EQ(lines.size(), linesBefore + (step.line.empty() ? 0 : 1));
+        if (!step.line.empty()) {
+            EXPECT_EQ(lines.back(), step.line);
+        }
+    }
+    EXPECT_EQ(sim.connections().size(), 2u);  // the listener and the connection that could not be closed
 }
 
 TEST_F(PollPassTest, BlockRuleClosesEveryConnectionOfALargeTable) {
@@ -320,7 +384,7 @@ TEST_F(PollPassTest, BlockRuleClosesEveryConnectionOfALargeTable) {
     EXPECT_TRUE(sim.connections().empty());
 }
 
-TEST_F(PollPassTest, PassAskedForDuringAPassStartsItOverInsteadOfNesting) {
+TEST_F(PollPassTest, PassAskedForDuringAPassRunsOnceRightAfterIt) {
     addApp(300, "C:\\Apps\\web.exe");
     addApp(400, "C:\\Apps\\mail.exe");
     setRule("C:\\Apps\\web.exe", "2");
@@ -331,32 +395,97 @@ TEST_F(PollPassTest, PassAskedForDuringAPassStartsItOverInsteadOfNesting) {
     int nestedCalls = 0;
     std::size_t linesInsideNested = 0;
     setDoEventsHandler([&] {
-        // After the first connection is decided, a window changes a rule and forces a pass.
+        // After the first connection is decided, a window changes a rule and forces a pass,
+        // three times over: the requests make one pass.
         if (nestedCalls == 0 && trafficLog().size() == 1) {
-            ++nestedCalls;
             setRule("C:\\Apps\\mail.exe", "1");
             std::size_t before = trafficLog().size();
-            PollConnections(true);
+            for (; nestedCalls < 3; ++nestedCalls) PollConnections(true);
             linesInsideNested = trafficLog().size() - before;
             EXPECT_TRUE(pollState().running);
         }
     });
     PollConnections(false);
 
-    EXPECT_EQ(nestedCalls, 1);
+    EXPECT_EQ(nestedCalls, 3);
     EXPECT_EQ(linesInsideNested, 0u);
     EXPECT_FALSE(pollState().running);
+    // The first pass goes on to its end with the new rule; the second sees the table without the
+    // closed connection.
     EXPECT_EQ(trafficLog(), (std::vector<std::string>{
-                                "Outbound - C:\\Apps\\web.exe sent traffic to 10.0.0.80 on port 80.",
                                 "Outbound - C:\\Apps\\web.exe sent traffic to 10.0.0.80 on port 80.",
                                 "Outbound - C:\\Apps\\mail.exe sent traffic to 10.0.0.25 on port 110.",
                                 "Blocked - C:\\Apps\\mail.exe traffic was blocked. Remote Computer was "
                                 "10.0.0.25 on port 110.",
+                                "Outbound - C:\\Apps\\web.exe sent traffic to 10.0.0.80 on port 80.",
                             }));
     EXPECT_TRUE(closed(row(1040, 25, 110)));
-    EXPECT_EQ(pollState().counts, (TrafficCounts{0, 2, 1}));
+    EXPECT_EQ(pollState().counts, (TrafficCounts{0, 1, 0}));
     EXPECT_EQ(pollState().completed, pollState().counts);
-    EXPECT_EQ(pollState().previous, TrafficCounts{});
+    EXPECT_EQ(pollState().previous, (TrafficCounts{0, 2, 1}));
+}
+
+TEST_F(PollPassTest, EveryPassCompletesUnderARequestAtEveryPump) {
+    // A main window that counts the passes reaching their end.
+    struct CountingWindow : DetachedMainWindow {
+        int passEnds = 0;
+        void enableTimer2() override {
+            ++passEnds;
+            DetachedMainWindow::enableTimer2();
+        }
+    } counting;
+    ScopedMainWindow useCounting{counting};
+    const std::vector<std::string> passLines = {
+        "Outbound - C:\\Apps\\web.exe sent traffic to 10.0.0.80 on port 80.",
+        "Outbound - C:\\Apps\\mail.exe sent traffic to 10.0.0.25 on port 110.",
+        "Incoming - C:\\Apps\\web.exe allowed traffic from 10.0.0.41 on port 6891.",
+    };
+    setRule("C:\\Apps\\web.exe", "2");
+    setRule("C:\\Apps\\mail.exe", "2");
+    addApp(300, "C:\\Apps\\web.exe");
+    addApp(400, "C:\\Apps\\mail.exe");
+    connect(300, 1031, 80, 80);
+    connect(400, 1040, 25, 110);
+    connect(300, 6891, 41, 6891);
+
+    // The pumps of one quiet pass.
+    int pumps = 0;
+    setDoEventsHandler([&] { ++pumps; });
+    PollConnections(true);
+    const int pumpsPerPass = pumps;
+    ASSERT_GT(pumpsPerPass, 3);
+    ASSERT_EQ(counting.passEnds, 1);
+    base::removeFile(dir / "Logs/traffic_12_10_2026.log");
+
+    // A forced pass and a timer tick with a moved row count at each of 2,000 pumps.
+    constexpr int kRequests = 2000;
+    struct Case {
+        const char* name;
+        bool force;
+    } cases[] = {{"forced", true}, {"timer tick", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        base::removeFile(dir / "Logs/traffic_12_10_2026.log");
+        counting.passEnds = 0;
+        pumps = 0;
+        setDoEventsHandler([&] {
+            if (++pumps > kRequests) return;
+            if (!c.force) pollState().lastRowCount = -1;  // the table moved since the last test
+            PollConnections(c.force);
+        });
+        PollConnections(true);
+
+        // Requests during pass n make pass n + 1; the pass whose pumps all come after the last
+        // request is the last.
+        const int passes = (kRequests + pumpsPerPass - 1) / pumpsPerPass + 1;
+        EXPECT_EQ(counting.passEnds, passes);
+        const auto lines = trafficLog();
+        ASSERT_EQ(lines.size(), passLines.size() * static_cast<std::size_t>(passes));
+        for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i], passLines[i % passLines.size()]) << i;
+        EXPECT_EQ(pollState().completed, (TrafficCounts{1, 2, 0}));
+        EXPECT_FALSE(pollState().running);
+        EXPECT_FALSE(pollState().rerun);
+    }
 }
 
 TEST_F(PollPassTest, RuleStoredWhileThePassRunsHoldsForTheRestOfIt) {

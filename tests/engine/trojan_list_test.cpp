@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "cipher/crypt_file.h"
 #include "engine/stores.h"
 #include "platform/base/files.h"
@@ -63,6 +66,22 @@ TEST_F(TrojanListTest, ShippedListIsSealedWithTheDataKeyAndStaysSealedAfterEachL
         EXPECT_EQ(line.substr(0, mark).find_first_not_of("0123456789"), std::string_view::npos) << line;
         rest.remove_prefix(eol + 2);
     }
+}
+
+TEST_F(TrojanListTest, ALookupOfTheSealedListWritesNothing) {
+    const std::string sealed = shipped("trojan.exe");
+    ASSERT_TRUE(base::writeFileAtomic(dir / "Data/trojan.exe", sealed));
+    std::vector<std::string> written;
+    base::setAtomicWriteHook([&](const std::string& target, const std::string&) {
+        written.push_back(target);
+        return true;
+    });
+    EXPECT_TRUE(IsTrojanPort("31337"));
+    EXPECT_FALSE(IsTrojanPort("443"));
+    base::setAtomicWriteHook({});
+    EXPECT_TRUE(written.empty());
+    EXPECT_EQ(base::readFile(dir / "Data/trojan.exe"), sealed);
+    EXPECT_FALSE(base::pathExists(dir / "Data/trojan.dat"));
 }
 
 TEST_F(TrojanListTest, PlainListWithoutSealedOneIsReadAndSealed) {

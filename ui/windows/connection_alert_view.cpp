@@ -12,5 +12,6 @@ void ConnectionAlertView::setTxtfile(std::string_view t) { if (auto* f = form())
 void ConnectionAlertView::setTxthost(std::string_view t) { if (auto* f = form()) f->txthost.Text(std::string(t)); }
 void ConnectionAlertView::setTxtport(std::string_view t) { if (auto* f = form()) f->txtport.Text(std::string(t)); }
 void ConnectionAlertView::setTag(std::string_view t) { if (auto* f = form()) f->Tag(std::string(t)); }
+void ConnectionAlertView::setEndpoints(const engine::ConnectionEndpoints& e) { if (auto* f = form()) f->endpoints = e; }
 
 }  // namespace qv::ui

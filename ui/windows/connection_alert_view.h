@@ -20,6 +20,7 @@ public:
     void setTxthost(std::string_view text) override;
     void setTxtport(std::string_view text) override;
     void setTag(std::string_view tag) override;
+    void setEndpoints(const engine::ConnectionEndpoints& endpoints) override;
 };
 
 }  // namespace qv::ui

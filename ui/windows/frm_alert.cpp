@@ -1,14 +1,11 @@
 #include "ui/windows/frm_alert.h"
 
-#include <cstdint>
-#include <limits>
 #include <string>
 
 #include "controls/balloon.h"
 #include "engine/cini.h"
-#include "engine/connection_table.h"
+#include "engine/alert_tag.h"
 #include "engine/poll_pass.h"
-#include "engine/process_control.h"
 #include "engine/stores.h"
 #include "platform/base/program_folder.h"
 #include "platform/gui/sound.h"
@@ -16,34 +13,6 @@
 #include "ui/main/run_state.h"
 
 namespace qv::ui {
-
-namespace {
-
-// The Tag's fields: process id, connection index and application path, joined by ",". The path
-// is everything after the second comma, so a path holding a comma stays whole.
-struct AlertTagFields {
-    std::string processId, index, path;
-};
-
-AlertTagFields splitTag(const std::string& tag) {
-    AlertTagFields f;
-    const std::size_t a = tag.find(',');
-    f.processId = tag.substr(0, a);
-    if (a == std::string::npos) return f;
-    const std::size_t b = tag.find(',', a + 1);
-    f.index = tag.substr(a + 1, b == std::string::npos ? std::string::npos : b - a - 1);
-    if (b != std::string::npos) f.path = tag.substr(b + 1);
-    return f;
-}
-
-// A decimal number of the tag that fits 32 bits, or -1 when the field holds none.
-long long tagNumber(const std::string& field) {
-    if (field.empty() || field.size() > 10 || field.find_first_not_of("0123456789") != std::string::npos) return -1;
-    const long long n = std::stoll(field);
-    return n <= std::numeric_limits<int32_t>::max() ? n : -1;
-}
-
-}  // namespace
 
 frmAlert::frmAlert(frmMain& main) : Form("frmAlert", "frmAlert"), main_(main) {
     Label1.Click = [this] { Label1_Click(); };
@@ -69,11 +38,9 @@ void frmAlert::Form_Load() {
 }
 
 void frmAlert::Form_Unload(int& /*Cancel*/) {
-    // Each step goes on whatever the one before it found.
-    const AlertTagFields tag = splitTag(Tag());
-    const long long pid = tagNumber(tag.processId);
-    // Without a tag (the window closed as it loaded) there is no process of its own to resume.
-    if (pid > 0) engine::ResumeProcess(static_cast<int32_t>(pid));
+    // Each step goes on whatever the one before it found. Without a Tag (the window closed as it
+    // loaded) there is no process of its own to resume or end.
+    alertProcess().Resume();
 
     const std::string action = Combo.Text();
     auto store = [&](const char* value) {
@@ -92,15 +59,17 @@ void frmAlert::Form_Unload(int& /*Cancel*/) {
         store("2");
     } else if (action == "Terminate") {
         store("3");
-        const long long index = tagNumber(tag.index);
-        if (index >= 0 && index <= 2000) {
-            const engine::ConnectionRecord* r = engine::Connections().at(static_cast<int>(index));
-            if (r && r->ProcessId > 0) engine::KillProcess(r->ProcessId);
-        }
+        // The Tag's own process, never the owner of whatever record its index names by now.
+        alertProcess().Terminate();
     }
 
     if (alertMarker() != "1") clearAlertMarker();
     main_.Visible(true);
+}
+
+engine::AlertProcess& frmAlert::alertProcess() {
+    if (process_.processId() == 0) process_ = engine::AlertProcess(engine::SplitAlertTag(Tag()));
+    return process_;
 }
 
 void frmAlert::Label1_Click() { forms::Unload(*this); }

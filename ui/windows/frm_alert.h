@@ -6,6 +6,8 @@
 // loads; the sound and the balloon tips play and show when theirs are on.
 #include <memory>
 
+#include "engine/alert_answers.h"
+#include "engine/connection_record.h"
 #include "platform/forms/form.h"
 #include "platform/forms/intrinsic/buttons.h"
 #include "platform/forms/intrinsic/label.h"
@@ -38,6 +40,8 @@ public:
     forms::TextBox txtfile{*this, "txtfile"};
     forms::TextBox txthost{*this, "txthost"};
     forms::TextBox txtport{*this, "txtport"};
+    // The endpoints of the alert's connection, which Block closes.
+    engine::ConnectionEndpoints endpoints;
 
     // The window's own controls.
     forms::ComboBox Combo{*this, "Combo"};
@@ -57,7 +61,11 @@ private:
     void Timer1_Timer();
     void Timer2_Timer();
 
+    // The process of the Tag, named once the engine has set the Tag.
+    engine::AlertProcess& alertProcess();
+
     frmMain& main_;
+    engine::AlertProcess process_;
     std::shared_ptr<const int> alive_ = std::make_shared<const int>(0);
 };
 

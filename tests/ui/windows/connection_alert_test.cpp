@@ -158,6 +158,48 @@ TEST_F(ConnectionAlertTest, ClosingResumesTheProcessAndStoresTheChosenAction) {
     }
 }
 
+TEST_F(ConnectionAlertTest, TerminateEndsTheTagsOwnProcessOnlyWhileItRunsTheAlertsPath) {
+    struct Case {
+        const char* name;
+        const char* app;
+        bool pathChanged;  // the asked process ended and its id now runs another program
+        bool ended;
+    } cases[] = {
+        {"after a pass rebuilt the table", "C:\\Apps\\end.exe", false, true},
+        {"a path holding commas", "C:\\Apps\\a,b\\end,now.exe", false, true},
+        {"the id runs another program", "C:\\Apps\\stop.exe", true, false},
+    };
+    uint16_t port = 1050;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::size_t terminatedBefore = sim.terminated().size();
+        const uint32_t pid = port;
+        frmAlert* alert = askAbout(c.app, pid, port, 80);
+        ASSERT_NE(alert, nullptr);
+        // The alert's connection ends; a pass rebuilds the table, whose record at the Tag's index
+        // is now another program's.
+        const uint32_t other = port + 500;
+        writeStore(engine::RuleStore(), "RULES", "C:\\Apps\\other.exe", "2");
+        addApp(other, "C:\\Apps\\other.exe");
+        sim.removeConnection(row(port, 9, 80));
+        connect(other, static_cast<uint16_t>(port + 100), 9, 443);
+        engine::PollConnections(true);
+        if (c.pathChanged) sim.addProcess(pid, "C:\\Apps\\other.exe", {pid + 1});
+
+        alert->Combo.Text("Terminate");
+        alert->clickControl(alert->Label1);
+
+        EXPECT_EQ(readStore(engine::RuleStore(), "RULES", c.app), "3");
+        ASSERT_EQ(sim.terminated().size(), terminatedBefore + (c.ended ? 1 : 0));
+        if (c.ended) {
+            EXPECT_EQ(sim.terminated().back().processId, pid);
+        }
+        EXPECT_TRUE(sim.hasProcess(other));
+        forms::DoEvents();
+        ++port;
+    }
+}
+
 TEST_F(ConnectionAlertTest, AClosingAlertLeavesAnAlertMarkerOfOneAsItIs) {
     settings::SaveSetting(kSettingsApp, "Run", "alert", "1");
     frmAlert* alert = askAboutWeb();
