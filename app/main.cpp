@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/display.h"
 #include "app/loop_sources.h"
 #include "app/options.h"
 #include "app/version.h"
@@ -31,10 +32,6 @@ namespace {
 using qv::app::Options;
 
 void say(const std::string& line) { std::fprintf(stderr, "quarvelin: %s\n", line.c_str()); }
-
-// Whether windows reach a person. The presenter that shows them on a display is not part of this
-// build yet: windows are kept and drawn, but nobody sees them.
-bool windowsReachAPerson() { return false; }
 
 // Another copy runs over the folder: it is asked to come forward and this start ends, having
 // read or written nothing in the folder.
@@ -65,13 +62,10 @@ std::unique_ptr<qv::host::Host> makeHost(const Options& o, std::string& error) {
 }
 
 int run(const Options& o) {
-    const bool display = std::getenv("DISPLAY") != nullptr && std::getenv("DISPLAY")[0] != '\0';
-    if (o.host == Options::HostKind::Linux && !windowsReachAPerson()) {
-        say(display ? "--host=linux needs its windows shown on the display, and this build cannot show them yet: "
-                      "without them nobody could answer its alerts, and every unknown application would stay "
-                      "suspended."
-                    : "--host=linux needs a display (DISPLAY is not set): without one nobody could answer its "
-                      "alerts, and every unknown application would stay suspended.");
+    qv::app::Display display;
+    if (o.host == Options::HostKind::Linux && !display.shown()) {
+        say("--host=linux needs a display (" + display.why() +
+            "): without one nobody could answer its alerts, and every unknown application would stay suspended.");
         return 2;
     }
 
@@ -114,8 +108,7 @@ int run(const Options& o) {
     qv::ui::splash& first = qv::forms::Default<qv::ui::splash>();
     first.Show();
     qv::gui::windows().updateWindow(first.hWnd());
-    say(display ? "windows cannot be shown on the display yet; running without them until ended."
-                : "no display found (DISPLAY is not set); running without windows until ended.");
+    if (!display.shown()) say("no display found (" + display.why() + "); running without windows until ended.");
     // The one loop: windows, timers, the signals and later starts, until the orderly end.
     const int code = qv::gui::windows().runMessageLoop();
 

@@ -9,6 +9,7 @@
 #include "platform/forms/control.h"
 #include "platform/forms/instances.h"
 #include "platform/forms/runtime.h"
+#include "platform/forms/start_up_position.h"
 #include "platform/gui/window_system.h"
 
 namespace qv::forms {
@@ -84,6 +85,10 @@ void Form::Show(int modal) {
     if (!loaded_) Load(*this);
     if (!loaded_) return;  // its Load unloaded it
     bool wasVisible = visible_;
+    if (!wasVisible && !placed_) {
+        placed_ = true;
+        placeAtStartUp(*this);
+    }
     visible_ = true;
     changed();
     if (!wasVisible) {
@@ -167,6 +172,7 @@ void Form::applyFormDesign(const DesignEntry& e) {
         else if (equalsNoCase(k, "BorderStyle")) BorderStyle(v.asLong());
         else if (equalsNoCase(k, "ControlBox")) ControlBox(v.asBool());
         else if (equalsNoCase(k, "ShowInTaskbar")) ShowInTaskbar(v.asBool());
+        else if (equalsNoCase(k, "StartUpPosition")) StartUpPosition(v.asLong());
         else if (equalsNoCase(k, "ScaleMode")) ScaleMode(v.asLong());
         else if (equalsNoCase(k, "Enabled")) Enabled(v.asBool());
         else if (equalsNoCase(k, "KeyPreview")) KeyPreview(v.asBool());

@@ -67,6 +67,9 @@ public:
     QV_FORMS_PROPERTY(int, ScaleMode, 1)
     QV_FORMS_PROPERTY(bool, Enabled, true)
     QV_FORMS_PROPERTY(bool, KeyPreview, false)
+    // Where the window first shows: 0 where Left and Top say, 1 and 2 in the middle of the
+    // screen, 3 a little below and right of the last window placed that way.
+    QV_FORMS_PROPERTY(int, StartUpPosition, 0)
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -211,6 +214,7 @@ private:
     int height_ = 3600;
     bool visible_ = false;
     bool loaded_ = false;
+    bool placed_ = false;  // StartUpPosition has been applied
     bool loading_ = false;
     bool modal_ = false;
     bool topmost_ = false;

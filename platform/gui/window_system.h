@@ -132,6 +132,9 @@ public:
     std::vector<HWnd> topLevelWindows() const;
     // Child windows from the top down.
     std::vector<HWnd> children(HWnd hwnd) const;
+    // The screen windows are placed on, in pixels; a presenter sets the size of its display.
+    Rect screenArea() const { return screen_; }
+    void setScreenArea(Rect area) { screen_ = area; }
     // A top-level window by class (empty: any; compared without case) and text (exact).
     HWnd findWindow(const std::string& className, const std::string& text) const;
 
@@ -384,6 +387,7 @@ private:
     std::map<HWnd, std::shared_ptr<Window>> windows_;
     std::vector<WindowClass> classes_;
     std::vector<HWnd> topLevel_;  // top first; the topmost band leads
+    Rect screen_{0, 0, 1024, 768};
     HWnd nextHandle_ = 0x10010;
     std::uint64_t nextSerial_ = 1;
 

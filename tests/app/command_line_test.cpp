@@ -86,7 +86,7 @@ TEST_F(CommandLine, OptionsAndRefusals) {
         {{"--folder="}, "", 2, "", "--folder needs a folder"},
         {{"--host=linux", "--scenario=x.txt"}, "", 2, "", "cannot go with --host=linux"},
         {{"--host=linux", folder}, "", 2, "", "--host=linux needs a display (DISPLAY is not set)"},
-        {{"--host=linux", folder}, ":99", 2, "", "this build cannot show them yet"},
+        {{"--host=linux", folder}, ":99", 2, "", "--host=linux needs a display (the display :99 cannot be opened)"},
         {{"--folder=" + (root_ / "nowhere").string()}, "", 2, "", "does not exist"},
         {{folder, "--scenario=" + (root_ / "missing.txt").string()}, "", 2, "", "cannot read the scenario"},
         {{folder, "--scenario=" + (root_ / "bad.txt").string()}, "", 2, "", "bad.txt: line 1:"},

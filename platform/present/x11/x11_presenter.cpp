@@ -31,6 +31,7 @@ X11Presenter::X11Presenter(gui::WindowSystem& ws, std::unique_ptr<Connection> co
     cursors_ = std::make_unique<Cursors>(conn_->display());
     tray_ = std::make_unique<SystemTray>(*conn_, ws_, *format_);
     ws_.setObserver(this);
+    ws_.setScreenArea(screen());
     watch_ = ws_.watchDescriptor(conn_->fd(), POLLIN, [this](short) { readEvents(); });
     hook_ = ws_.addWaitHook([this] { return beforeSleep(); });
     // The windows and icons there already.
