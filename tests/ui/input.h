@@ -95,15 +95,22 @@ inline void click(forms::Control& c, int button = forms::kLeftButton) {
     Pointer{}.clickAt(at, button);
 }
 
-// A click on a list item (1-based, as the list shows it now), on the page the list sits on.
-inline void clickItem(forms::ListView& list, int index, int button = forms::kLeftButton) {
+// A click on a list item (1-based, as the list shows it now) x pixels from the list's left edge,
+// on the page the list sits on.
+inline void clickItemAt(forms::ListView& list, int index, int x, int button = forms::kLeftButton) {
     showPageOf(list);
-    const int y = forms::ListView::kHeaderPixels + 2 + (index - list.TopIndex()) * forms::ListView::kRowPixels +
-                  forms::ListView::kRowPixels / 2;
-    const gui::Point at = screenPoint(list, 30, y);
+    const int header = list.HideColumnHeaders() ? 0 : forms::ListView::kHeaderPixels;
+    const int y = header + 2 + (index - list.TopIndex()) * forms::ListView::kRowPixels + forms::ListView::kRowPixels / 2;
+    const gui::Point at = screenPoint(list, x, y);
     EXPECT_TRUE(reachable(list, at));
     Pointer{}.clickAt(at, button);
 }
+// A click on a list item's text.
+inline void clickItem(forms::ListView& list, int index, int button = forms::kLeftButton) {
+    clickItemAt(list, index, 30, button);
+}
+// A click on a list item's check box.
+inline void clickCheckBox(forms::ListView& list, int index) { clickItemAt(list, index, 9); }
 
 // The person acts on the tray icon: the shell posts the mouse message to the icon's window and
 // the window system delivers it.
