@@ -66,7 +66,7 @@ frmport::frmport(frmMain& main, FilterWindowSet& windows)
     PictureButton1.Click = [this] { Hide(); };
     PictureButton2.Click = [this] { RefreshNS(); };
     tmr1.Tick = [] { engine::FilterPass(); };
-    lvwCon.ItemClick = [this](forms::ListItem&) { PopupMenu(mnuKport); };
+    lvwCon.ItemClick = [this](forms::ListItem&) { showActions(); };
     lvwCon.MouseUp = [this](int button, int, float, float) { lvwCon_MouseUp(button); };
     mnukill.Click = [this] { mnukill_Click(); };
     mnuHello.Click = [this] { mnuHello_Click(); };
@@ -115,18 +115,27 @@ void frmport::RefreshNS() {
     }
 }
 
+void frmport::showActions() {
+    picked_.reset();
+    if (const forms::ListItem* item = lvwCon.SelectedItem()) {
+        if (auto endpoints = endpointsOfTag(item->Tag))
+            picked_ = PickedConnection{*endpoints, item->Text(), item->SubItems(kLocalPortColumn),
+                                       item->SubItems(kRemotePortColumn)};
+    }
+    PopupMenu(mnuKport);
+    picked_.reset();
+}
+
 void frmport::lvwCon_MouseUp(int Button) {
-    if (Button == forms::kRightButton && lvwCon.ListItems().Count() > 0) PopupMenu(mnuKport);
+    if (Button == forms::kRightButton && lvwCon.ListItems().Count() > 0) showActions();
 }
 
 void frmport::mnukill_Click() {
-    const forms::ListItem* item = lvwCon.SelectedItem();
-    if (item == nullptr) return;
-    const std::optional<host::TcpRow> picked = endpointsOfTag(item->Tag);
-    if (!picked) return;
+    if (!picked_) return;
+    const host::TcpRow picked = picked_->endpoints;
     const std::vector<host::TcpRow>& rows = freshTable();
     const auto found = std::find_if(rows.begin(), rows.end(),
-                                    [&](const host::TcpRow& r) { return host::sameEndpoints(r, *picked); });
+                                    [&](const host::TcpRow& r) { return host::sameEndpoints(r, picked); });
     // The connection is gone: there is nothing left to close.
     if (found == rows.end()) return;
     // A copy: the boxes below let timers run, and a refresh among them reads the table again.
@@ -141,20 +150,16 @@ void frmport::mnukill_Click() {
 }
 
 void frmport::mnuHello_Click() {
-    const forms::ListItem* item = lvwCon.SelectedItem();
-    if (item == nullptr) return;
-    companions().showTester(item->Text(), item->SubItems(kRemotePortColumn));
+    if (picked_) companions().showTester(picked_->address, picked_->remotePort);
 }
 
 void frmport::mnuBlock_Click() {
-    const forms::ListItem* item = lvwCon.SelectedItem();
-    if (item == nullptr) return;
-    const std::string address = item->Text(), remotePort = item->SubItems(kRemotePortColumn),
-                      localPort = item->SubItems(kLocalPortColumn);
+    if (!picked_) return;
+    const PickedConnection picked = *picked_;
     frmBlock& block = windows_.block();
-    block.txtAddr.Text(address);
-    block.txtRemP.Text(remotePort);
-    block.txtLocP.Text(localPort);
+    block.txtAddr.Text(picked.address);
+    block.txtRemP.Text(picked.remotePort);
+    block.txtLocP.Text(picked.localPort);
     block.Show();
 }
 

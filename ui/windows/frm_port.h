@@ -5,9 +5,12 @@
 // hides it. Its menu closes the connection an item shows, opens the connection tester on it, or
 // puts its address or a port into the filter lists through the block dialog.
 //
-// Each item keeps its connection's endpoints, so Terminate Connection closes the connection the
-// person picked, found again by its endpoints in a fresh table, whatever rows came or went
-// since the list was filled.
+// Each item keeps its connection's endpoints, and the menu acts on the item picked when it
+// opened, so Terminate Connection closes the connection the person picked, found again by its
+// endpoints in a fresh table, whatever rows came or went and however often the list was filled
+// again since.
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "controls/button.h"
@@ -74,6 +77,12 @@ public:
     forms::Menu mnuRem{*this, "mnuRem"};
 
 private:
+    // What the menu acts on: the connection of the item selected when it opened.
+    struct PickedConnection {
+        host::TcpRow endpoints;
+        std::string address, localPort, remotePort;
+    };
+    void showActions();
     void lvwCon_MouseUp(int Button);
     void mnukill_Click();
     void mnuHello_Click();
@@ -86,6 +95,7 @@ private:
     FilterWindowSet& windows_;
     FormDrag drag_;
     std::vector<host::TcpRow> table_;
+    std::optional<PickedConnection> picked_;
 };
 
 }  // namespace qv::ui

@@ -85,6 +85,16 @@ TEST_F(OpenPorts, TerminateClosesThePickedConnectionFoundByItsEndpointsAndNothin
              s.addConnection(first, 300);
          },
          true, {picked}, {}},
+        // The filter pass's tick fills the list again, and the item picked is gone from it.
+        {"the list was filled again",
+         [&](host::SimHost& s) {
+             s.removeConnection(first);
+             forms::advance(1);
+             const forms::ListView& list = filterWindows_.ports().lvwCon;
+             EXPECT_EQ(list.ListItems().Count(), 2);
+             EXPECT_EQ(list.SelectedItem(), nullptr);
+         },
+         true, {picked}, {}},
         {"it closed itself", [&](host::SimHost& s) { s.removeConnection(picked); }, true, {}, {}},
         {"the close is refused", {}, false, {},
          {std::string(engine::kCannotCloseMessage), kTerminateFailed}},
