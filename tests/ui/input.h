@@ -101,7 +101,8 @@ inline void click(forms::Control& c, int button = forms::kLeftButton) {
 inline void clickItemAt(forms::ListView& list, int index, int x, int button = forms::kLeftButton) {
     showPageOf(list);
     const int header = list.HideColumnHeaders() ? 0 : forms::ListView::kHeaderPixels;
-    const int y = header + 2 + (index - list.TopIndex()) * forms::ListView::kRowPixels + forms::ListView::kRowPixels / 2;
+    const int row = index - list.TopIndex();
+    const int y = header + 2 + row * forms::ListView::kRowPixels + forms::ListView::kRowPixels / 2;
     const gui::Point at = screenPoint(list, x, y);
     EXPECT_TRUE(reachable(list, at));
     Pointer{}.clickAt(at, button);

@@ -22,7 +22,8 @@ frmfilter::frmfilter(frmMain& main) : Form("frmfilter", "frmfilter"), main_(main
     PictureButton1.Click = [this] { forms::Unload(*this); };
     PictureButton2.Click = [this] { Save(); };
     cmdAdd.on(&controls::isButton::Click, [this](int index) { cmdAdd_Click(index); });
-    lvwFilter.on(&forms::ListView::ItemCheck, [this](int index, forms::ListItem& item) { lvwFilter_ItemCheck(index, item); });
+    lvwFilter.on(&forms::ListView::ItemCheck,
+                 [this](int index, forms::ListItem& item) { lvwFilter_ItemCheck(index, item); });
 }
 
 frmfilter::~frmfilter() = default;
@@ -79,7 +80,8 @@ void frmfilter::Save() {
     engine::FilterFile file;
     file.Filtering = Filtering;
     file.Logging = Logging;
-    for (int k = 0; k < engine::kFilterListCount; ++k) file.chkAct[static_cast<std::size_t>(k)] = main_.chkAct(k).Value();
+    for (int k = 0; k < engine::kFilterListCount; ++k)
+        file.chkAct[static_cast<std::size_t>(k)] = main_.chkAct(k).Value();
     for (int k = 0; k < kLogKinds; ++k) file.chkLog[static_cast<std::size_t>(k)] = main_.chkLog(k).Value();
     file.lists = lists_;
     if (!engine::SaveFilter(file)) forms::MsgBox(std::string(engine::kFilterSaveFailed));

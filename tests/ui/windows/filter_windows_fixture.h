@@ -61,7 +61,9 @@ protected:
         return out;
     }
     std::filesystem::path filterFile() const { return root_ / "program" / "Conf" / "filter.ini"; }
-    void writeFilterFile(const std::string& text) const { ASSERT_TRUE(base::writeFileAtomic(filterFile().string(), text)); }
+    void writeFilterFile(const std::string& text) const {
+        ASSERT_TRUE(base::writeFileAtomic(filterFile().string(), text));
+    }
     std::string readFilterFile() const { return base::readFile(filterFile().string()).value_or("<none>"); }
     std::vector<std::string> messages() const {
         std::vector<std::string> out;
