@@ -1,6 +1,7 @@
 """Draws the program's own pictures: the tray icons (at 16, 22 and 32 pixels), the application
-list's rule icons, the permission-state marks, the faces of the main window's picture buttons,
-its heading logo and the splash's face. Run from anywhere; writes below assets/Forms."""
+list's rule icons, the permission-state marks, the faces of the windows' picture buttons, the
+add buttons' icon, the heading logo and the splash's face. Run from anywhere; writes below
+assets/Forms."""
 import os
 
 import raster as R
@@ -110,12 +111,18 @@ GLYPHS = {
     "ports": [([(13, 7), (13, 13)], 2.0), ([(6.5, 18.5), (13, 13)], 2.0), ([(19.5, 18.5), (13, 13)], 2.0)],
     "rules": [([(11, 8), (20, 8)], 2.2), ([(11, 13), (20, 13)], 2.2), ([(11, 18), (20, 18)], 2.2)],
     "filter": [],
+    # An arrow round most of a circle, clockwise, its head at the top pointing into the gap.
+    "refresh": [(R.arc(13, 13.5, 6, 0, 280), 2.2)],
+    # An arrow down into a tray.
+    "save": [([(13, 5.5), (13, 15)], 2.2), ([(9, 11), (13, 15), (17, 11)], 2.2),
+             ([(6.5, 15), (6.5, 19.5), (19.5, 19.5), (19.5, 15)], 2.0)],
 }
 DOTS = {
     "ports": [(13, 6.5, 2.6), (6.5, 19, 2.6), (19.5, 19, 2.6), (13, 13, 1.8)],
     "rules": [(6.8, 8, 1.7), (6.8, 13, 1.7), (6.8, 18, 1.7)],
 }
 FUNNEL = [(5, 6), (21, 6), (15, 13), (15, 20.5), (11, 22.5), (11, 13)]
+REFRESH_HEAD = [(18, 8.3), (13, 11), (14.1, 4.3)]
 
 STATES = {
     "": ((28, 64, 122), (206, 220, 240), 0),
@@ -137,6 +144,8 @@ def face(name, state):
         c.fill(R.circle(x + shift, y + shift, r), colour)
     if name == "filter":
         c.fill(R.polygon(move(FUNNEL)), colour)
+    if name == "refresh":
+        c.fill(R.polygon(move(REFRESH_HEAD)), colour)
     return c
 
 
@@ -145,6 +154,16 @@ def make_faces():
     for name in GLYPHS:
         for state in STATES:
             save_png(os.path.join(FORMS, "faces", name + state + ".png"), face(name, state), background=HEADER)
+
+
+def make_button_icons():
+    """The add buttons' icon: a plus, 16 pixels, on a clear ground."""
+    os.makedirs(os.path.join(FORMS, "buttons"), exist_ok=True)
+    c = R.Canvas(16, 16)
+    for points in ([(8, 3.5), (8, 12.5)], [(3.5, 8), (12.5, 8)]):
+        c.fill(R.stroke(points, 2.8), darker(GREEN, 0.8) + (255,))
+    with open(os.path.join(FORMS, "buttons", "add.ico"), "wb") as out:
+        out.write(ico_bytes([(16, png_bytes(16, 16, c.rgba()))]))
 
 
 def make_logo():
@@ -174,6 +193,7 @@ def main():
     make_tray()
     make_list_icons()
     make_faces()
+    make_button_icons()
     make_logo()
     make_splash()
 

@@ -4,7 +4,9 @@
 // as a new run has it.
 #include "controls/balloon.h"
 #include "engine/alert_markers.h"
+#include "engine/connection_closer.h"
 #include "engine/connection_table.h"
+#include "engine/filter_pass.h"
 #include "engine/poll_pass.h"
 #include "engine/process_control.h"
 #include "engine/version_reader.h"
@@ -36,6 +38,8 @@ inline void startAfresh(forms::Prompter& prompter) {
     forms::setPrompter(&prompter);
     controls::ResetBalloon();
     engine::pollState() = engine::PollState{};
+    engine::filterState() = engine::FilterState{};
+    engine::ResetCloseRightsNotice();
     engine::AskedApps().clear();
     engine::PendingAlerts().clear();
     engine::Connections().clear();

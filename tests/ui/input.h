@@ -14,6 +14,7 @@
 #include "platform/forms/common/xtab.h"
 #include "platform/forms/control.h"
 #include "platform/forms/form.h"
+#include "platform/forms/intrinsic/buttons.h"
 #include "platform/forms/intrinsic/menu.h"
 #include "platform/forms/intrinsic/menu_paint.h"
 #include "platform/forms/intrinsic/popup_menu.h"
@@ -95,14 +96,55 @@ inline void click(forms::Control& c, int button = forms::kLeftButton) {
     Pointer{}.clickAt(at, button);
 }
 
-// A click on a list item (1-based, as the list shows it now), on the page the list sits on.
-inline void clickItem(forms::ListView& list, int index, int button = forms::kLeftButton) {
+// A click on a list item (1-based, as the list shows it now) x pixels from the list's left edge,
+// on the page the list sits on.
+inline void clickItemAt(forms::ListView& list, int index, int x, int button = forms::kLeftButton) {
     showPageOf(list);
-    const int y = forms::ListView::kHeaderPixels + 2 + (index - list.TopIndex()) * forms::ListView::kRowPixels +
-                  forms::ListView::kRowPixels / 2;
-    const gui::Point at = screenPoint(list, 30, y);
+    const int header = list.HideColumnHeaders() ? 0 : forms::ListView::kHeaderPixels;
+    const int row = index - list.TopIndex();
+    const int y = header + 2 + row * forms::ListView::kRowPixels + forms::ListView::kRowPixels / 2;
+    const gui::Point at = screenPoint(list, x, y);
     EXPECT_TRUE(reachable(list, at));
     Pointer{}.clickAt(at, button);
+}
+// A click on a list item's text.
+inline void clickItem(forms::ListView& list, int index, int button = forms::kLeftButton) {
+    clickItemAt(list, index, 30, button);
+}
+// A click on a list item's check box.
+inline void clickCheckBox(forms::ListView& list, int index) { clickItemAt(list, index, 9); }
+
+// A person drags a window by its surface at (x, y) pixels from its corner, with the left and
+// the right button and with "Make all form moveable" (the main window's Check12) checked and not:
+// a press, moves of (10, 5) and then (30, 20) pixels, the release and a move after it. Only the
+// left button while the option is checked moves the window, by (30, 20).
+inline void expectDraggedOnlyWhileMoveable(forms::Form& window, forms::CheckBox& Check12, int x, int y) {
+    struct Case {
+        int check12;
+        int button;
+        int dx, dy;  // where the window ends up, in pixels
+    };
+    const Case cases[] = {
+        {1, forms::kLeftButton, 30, 20},
+        {1, forms::kRightButton, 0, 0},
+        {0, forms::kLeftButton, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(window.Name() + " " + std::to_string(c.check12) + " / " + std::to_string(c.button));
+        window.Move(1500, 1500, window.Width(), window.Height());
+        Check12.Value(c.check12);
+        Pointer pointer;
+        const int px = 100 + x, py = 100 + y;
+        pointer.moveTo(px, py);
+        pointer.press(c.button);
+        pointer.moveTo(px + 10, py + 5);
+        pointer.moveTo(px + 30, py + 20);
+        pointer.release(c.button);
+        pointer.moveTo(px + 60, py + 60);  // after the release the window stays
+        EXPECT_EQ(window.Left(), 1500 + c.dx * 15);
+        EXPECT_EQ(window.Top(), 1500 + c.dy * 15);
+        EXPECT_EQ(gui::windows().windowRect(window.hWnd()).left, 100 + c.dx);
+    }
 }
 
 // The person acts on the tray icon: the shell posts the mouse message to the icon's window and

@@ -21,6 +21,9 @@ public:
     void showRuleList() override { asked.push_back("frmApplications"); }
     void showFilterEditor() override { asked.push_back("frmfilter"); }
     void showGraph() override { asked.push_back("frmGraph"); }
+    void showTester(const std::string& host, const std::string& port) override {
+        asked.push_back("frmCon " + host + " " + port);
+    }
     void unloadTester() override {
         asked.push_back("unload frmCon");
         if (onUnloadTester) onUnloadTester();

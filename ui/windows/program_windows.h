@@ -1,7 +1,7 @@
 #pragma once
 // The windows the program's main window works with that live here: the alert windows the engine
-// opens, installed when the main window is made and taken away when it goes. The program
-// installs one ProgramWindows with ui::setCompanions.
+// opens and the windows of the filter lists, installed when the main window is made and taken
+// away when it goes. The program installs one ProgramWindows with ui::setCompanions.
 #include <memory>
 
 #include "ui/main/companions.h"
@@ -13,6 +13,7 @@ class ScopedAlertWindows;
 namespace qv::ui {
 
 class AlertWindowSet;
+class FilterWindowSet;
 
 class ProgramWindows final : public MainCompanions {
 public:
@@ -21,10 +22,13 @@ public:
 
     void mainWindowMade(frmMain& main) override;
     void mainWindowGone() override;
+    void showOpenPorts() override;
+    void showFilterEditor() override;
 
 private:
     std::unique_ptr<AlertWindowSet> alerts_;
     std::unique_ptr<engine::ScopedAlertWindows> useAlerts_;
+    std::unique_ptr<FilterWindowSet> filters_;
 };
 
 }  // namespace qv::ui

@@ -292,34 +292,8 @@ TEST_F(Commands, TerminateSparesAProcessThatIsNoLongerTheOneClicked) {
 }
 
 TEST_F(Commands, TheWindowIsDraggedByItsSurfaceWhileMoveableIsChecked) {
-    frmMain& f = main();
-    f.Visible(true);
-    struct Case {
-        int check12;
-        int button;
-        int dx, dy;  // where the window ends up, in pixels
-    };
-    const Case cases[] = {
-        {1, forms::kLeftButton, 30, 20},
-        {1, forms::kRightButton, 0, 0},
-        {0, forms::kLeftButton, 0, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.check12) + " / " + std::to_string(c.button));
-        f.Move(1500, 1500, f.Width(), f.Height());
-        f.Check12.Value(c.check12);
-        testing::Pointer pointer;
-        const int x = 100 + 420, y = 100 + 20;  // the heading, beside the title
-        pointer.moveTo(x, y);
-        pointer.press(c.button);
-        pointer.moveTo(x + 10, y + 5);
-        pointer.moveTo(x + 30, y + 20);
-        pointer.release(c.button);
-        pointer.moveTo(x + 60, y + 60);  // after the release the window stays
-        EXPECT_EQ(f.Left(), 1500 + c.dx * 15);
-        EXPECT_EQ(f.Top(), 1500 + c.dy * 15);
-        EXPECT_EQ(ws_.windowRect(f.hWnd()).left, 100 + c.dx);
-    }
+    main().Visible(true);
+    testing::expectDraggedOnlyWhileMoveable(main(), main().Check12, 420, 20);  // the heading, beside the title
 }
 
 TEST_F(Commands, PercentBarsOneImagePerWidth) {
