@@ -53,10 +53,11 @@ void provide(const fs::path& from, const fs::path& to, std::initializer_list<con
     if (!bytes || !base::writeFileAtomic(to.string(), *bytes)) problems.push_back("cannot write " + to.string());
 }
 
-void provideSealedGuardStore(const fs::path& assets, const fs::path& data, std::vector<std::string>& problems) {
-    if (anyExists(data, {"Guard.exe", "Guard.qvl"})) return;
-    const fs::path plain = data / "Guard.qvl";
-    provide(assets / "Data" / "Guard.qvl", plain, {}, problems);
+// A store the program keeps sealed at rest: put in place sealed, only while neither its sealed
+// nor its plain form is there.
+void provideSealed(const fs::path& from, const fs::path& plain, const char* sealedName, std::vector<std::string>& problems) {
+    if (fs::exists(plain) || fs::exists(plain.parent_path() / sealedName)) return;
+    provide(from, plain, {}, problems);
     if (!fs::exists(plain)) return;
     cipher::CryptFile(plain.string(), plain.string(), kDataFileKey, "");
     if (cipher::ULTRA.ErrorCode != 0) problems.push_back("cannot encrypt " + plain.string() + ": " + cipher::ULTRA.ErrorText);
@@ -75,7 +76,10 @@ std::vector<std::string> layOutProgramFolder(const std::string& assetsFolder, co
     refresh(assets / "Doc", folder / "Doc", problems);
     provide(assets / "Conf" / "config.ini", folder / "Conf" / "config.ini", {}, problems);
     provide(assets / "Data" / "trojan.exe", folder / "Data" / "trojan.exe", {"trojan.dat"}, problems);
-    provideSealedGuardStore(assets, folder / "Data", problems);
+    provideSealed(assets / "Data" / "Guard.qvl", folder / "Data" / "Guard.qvl", "Guard.exe", problems);
+    // Filtering on, every list active, blocked connections in the port log: the filter lists act
+    // as soon as the user adds an entry.
+    provideSealed(assets / "Conf" / "filter.ini", folder / "Conf" / "filter.ini", "filter.exe", problems);
     return problems;
 }
 

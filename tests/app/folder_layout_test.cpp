@@ -36,12 +36,16 @@ TEST_F(FolderLayout, ANewFolderHasWhatAFirstStartNeeds) {
     EXPECT_EQ(read(folder_ / "Sounds/alert.wav"), read(assets_ / "Sounds/alert.wav"));
     EXPECT_EQ(read(folder_ / "Doc/documentation.htm"), read(assets_ / "Doc/documentation.htm"));
     EXPECT_EQ(read(folder_ / "Forms/shapes/splash.bmp"), read(assets_ / "Forms/shapes/splash.bmp"));
-    // The guard store ships sealed, as the program keeps it between runs.
-    EXPECT_FALSE(fs::exists(folder_ / "Data/Guard.qvl"));
-    const std::string sealed = (folder_ / "Data/Guard.exe").string();
-    ASSERT_EQ(cipher::DetectFileType(sealed), 1);
-    cipher::CryptFile(sealed, sealed, "tolmek58", "");
-    EXPECT_EQ(read(folder_ / "Data/Guard.qvl"), read(assets_ / "Data/Guard.qvl"));
+    // The guard store and the filter file ship sealed, as the program keeps them between runs.
+    for (const char* store : {"Data/Guard", "Conf/filter"}) {
+        SCOPED_TRACE(store);
+        const fs::path plain = folder_ / (std::string(store) + (store[0] == 'D' ? ".qvl" : ".ini"));
+        EXPECT_FALSE(fs::exists(plain));
+        const std::string sealed = (folder_ / (std::string(store) + ".exe")).string();
+        ASSERT_EQ(cipher::DetectFileType(sealed), 1);
+        cipher::CryptFile(sealed, sealed, "tolmek58", "");
+        EXPECT_EQ(read(plain), read(assets_ / fs::relative(plain, folder_)));
+    }
 }
 
 TEST_F(FolderLayout, ALaterBuildRenewsTheProgramsFilesAndNeverTheUsers) {
@@ -51,12 +55,14 @@ TEST_F(FolderLayout, ALaterBuildRenewsTheProgramsFilesAndNeverTheUsers) {
     // The program runs: its stores are open.
     fs::rename(folder_ / "Data/Guard.exe", folder_ / "Data/Guard.qvl");
     fs::rename(folder_ / "Data/trojan.exe", folder_ / "Data/trojan.dat");
+    fs::rename(folder_ / "Conf/filter.exe", folder_ / "Conf/filter.ini");
 
     ASSERT_TRUE(layOutProgramFolder(assets_.string(), folder_.string()).empty());
     EXPECT_EQ(read(folder_ / "Conf/config.ini"), "[Level]\r\nSecurity=3\r\n");
     EXPECT_EQ(read(folder_ / "Forms/frmMain.qvf"), read(assets_ / "Forms/frmMain.qvf"));
     EXPECT_FALSE(fs::exists(folder_ / "Data/Guard.exe"));
     EXPECT_FALSE(fs::exists(folder_ / "Data/trojan.exe"));
+    EXPECT_FALSE(fs::exists(folder_ / "Conf/filter.exe"));
 }
 
 }  // namespace
