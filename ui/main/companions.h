@@ -2,6 +2,8 @@
 // The windows the main window opens or makes along with itself that live above it in the
 // program (ui/windows): the program installs one set of them. Until it does (and in tests of the
 // main window alone) nothing is opened.
+#include <string>
+
 namespace qv::ui {
 
 class frmMain;
@@ -17,6 +19,8 @@ public:
     virtual void showRuleList() {}       // frmApplications
     virtual void showFilterEditor() {}   // frmfilter: made visible, then shown
     virtual void showGraph() {}          // frmGraph
+    // The connection tester on a host and a port (the open-port window's "Send Command").
+    virtual void showTester(const std::string& /*host*/, const std::string& /*port*/) {}
     // The connection tester goes as the program ends.
     virtual void unloadTester() {}
 };
