@@ -27,6 +27,11 @@ public:
     void Form_Unload(int& Cancel) override;
 
     const ConnectionTester& tester() const { return tester_; }
+    // The controls the tester works on.
+    TesterControls controls() {
+        return {txtAddr, txtport, txtSend, cmdSend, cmdDisCon, isButton2, chkEnable, fraOS, fraClient, optEM,
+                fraCon2, tmrCon,  WS1};
+    }
 
     forms::Frame fraCon1{*this, "fraCon1"};
     forms::Label Label1{*this, "Label1"};
@@ -55,8 +60,7 @@ private:
 
     frmMain& main_;
     // Last: it works on the controls above.
-    ConnectionTester tester_{TesterControls{txtAddr, txtport, txtSend, cmdSend, cmdDisCon, isButton2, chkEnable,
-                                            fraOS, fraClient, optEM, fraCon2, tmrCon, WS1}};
+    ConnectionTester tester_{controls()};
 };
 
 }  // namespace qv::ui

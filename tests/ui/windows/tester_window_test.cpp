@@ -12,8 +12,8 @@
 #include "tests/ui/input.h"
 #include "tests/ui/recording_companions.h"
 #include "tests/ui/windows/companion_windows_fixture.h"
+#include "tests/ui/windows/tester_session.h"
 #include "ui/windows/frm_view.h"
-#include "ui/windows/mod_headers.h"
 
 namespace qv::ui::testing {
 namespace {
@@ -44,9 +44,7 @@ protected:
         forms::advance(500);
         ASSERT_EQ(tester.tester().state(), State::Connected);
     }
-    static std::string console() {
-        return forms::IsLoaded<frmView>() ? forms::Default<frmView>().txtConView.Text() : "<no console>";
-    }
+    static std::string console() { return testerConsole(); }
     std::vector<std::string> messages() const {
         std::vector<std::string> out;
         for (const auto& b : prompter_.boxes) out.push_back(b.text);
@@ -79,23 +77,7 @@ TEST_F(TesterWindowTest, TheEmulatedRequestGoesOutOnceAndIsEchoed) {
     LoopbackServer server;
     frmCon& tester = opened(server.port());
     click(tester.cmdConnect);
-    EXPECT_EQ(tester.cmdDisCon.Caption(), "&Abort");
-    EXPECT_FALSE(tester.isButton2.Enabled());
-    server.accept();
-    ASSERT_TRUE(pumpUntil([&] { return tester.WS1.State() == forms::sckConnected; }));
-    forms::advance(500);
-    const std::string request = BuildHttpRequest(0, 4, "127.0.0.1");
-    EXPECT_NE(request.find("(compatible; MSIE 6.0; Windows 95; "), std::string::npos);
-    EXPECT_EQ(server.receive(request.size()), request);
-    EXPECT_EQ(console(), "<<< Trying to connect to: 127.0.0.1:" + std::to_string(server.port()) +
-                             " >>>\r\n<<< ready to send/recv >>>\r\n<<< " + request + " >>>");
-    EXPECT_EQ(tester.fraCon2.Caption(), "Connected to: 127.0.0.1:" + std::to_string(server.port()));
-    EXPECT_EQ(tester.cmdDisCon.Caption(), "Disconnect");
-    EXPECT_TRUE(tester.isButton2.Enabled());
-    forms::advance(5000);
-    EXPECT_EQ(server.receive(1, 50), "") << "sent once";
-    server.send("HTTP/1.0 200 OK");
-    EXPECT_TRUE(pumpUntil([&] { return console().ends_with("\r\nHTTP/1.0 200 OK"); }));
+    expectEmulatedSession(server, tester.controls());
     EXPECT_TRUE(prompter_.boxes.empty());
 }
 
