@@ -72,7 +72,8 @@ TEST_F(RuleListTest, EveryRuleWithAValueIsListedWithItsAccessAndIcon) {
 TEST_F(RuleListTest, RulesBeyondOneSectionReadAreListedWhole) {
     std::vector<std::string> paths;
     for (int i = 0; i < 40; ++i) {
-        paths.push_back("C:\\Program Files\\Vendor " + std::to_string(i) + "\\Tools\\program" + std::to_string(i) + ".exe");
+        const std::string n = std::to_string(i);
+        paths.push_back("C:\\Program Files\\Vendor " + n + "\\Tools\\program" + n + ".exe");
         rule(paths.back(), "2");
     }
     frmApplications& list = opened();
@@ -86,7 +87,8 @@ TEST_F(RuleListTest, TheMenuWritesTheRuleAndShowsItsAccessButKeepsTheIcon) {
         const char* value;
         const char* access;
     };
-    const Case cases[] = {{"mnuModifyAsk", "0", "Ask"}, {"mnuModifyBlock", "1", "Block"}, {"mnuModifyTrust", "2", "Trust"}};
+    const Case cases[] = {
+        {"mnuModifyAsk", "0", "Ask"}, {"mnuModifyBlock", "1", "Block"}, {"mnuModifyTrust", "2", "Trust"}};
     rule("C:\\Apps\\lantern.exe", "2");
     rule("C:\\Apps\\tidesync.exe", "3");
     frmApplications& list = opened();

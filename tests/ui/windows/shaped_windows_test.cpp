@@ -65,12 +65,14 @@ TEST_F(ShapedWindows, TheRuleListAndTheGraphAreDraggedWhileMoveableIsChecked) {
         int button;
         int dx, dy;  // where the window ends up, in pixels
     };
-    const Case cases[] = {{1, forms::kLeftButton, 30, 20}, {1, forms::kRightButton, 0, 0}, {0, forms::kLeftButton, 0, 0}};
+    const Case cases[] = {
+        {1, forms::kLeftButton, 30, 20}, {1, forms::kRightButton, 0, 0}, {0, forms::kLeftButton, 0, 0}};
     for (const Surface& s : surfaces) {
         forms::Form& f = s.window.open(*main_);
         f.Show();
         for (const Case& c : cases) {
-            SCOPED_TRACE(std::string(s.window.name) + " " + std::to_string(c.check12) + " / " + std::to_string(c.button));
+            SCOPED_TRACE(std::string(s.window.name) + " " + std::to_string(c.check12) + " / " +
+                         std::to_string(c.button));
             f.Move(1500, 1500, f.Width(), f.Height());
             main_->Check12.Value(c.check12);
             Pointer pointer;
