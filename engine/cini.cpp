@@ -86,6 +86,23 @@ std::string cINI::INISection() const {
     return out;
 }
 
+std::vector<std::string> cINI::SectionKeys() const {
+    // A list that does not fit comes back cut to the buffer less two: read again with room.
+    std::string list;
+    for (std::size_t size = 4096;; size *= 2) {
+        const long n = settings::GetPrivateProfileString(section_, std::nullopt, "", list, size, path_);
+        if (static_cast<std::size_t>(n) + 2 < size) break;
+    }
+    std::vector<std::string> keys;
+    std::size_t start = 0;
+    while (start < list.size()) {
+        const std::size_t nul = std::min(list.find('\0', start), list.size());
+        keys.push_back(settings::DecodeIniKey(std::string_view(list).substr(start, nul - start)));
+        start = nul + 1;
+    }
+    return keys;
+}
+
 void cINI::INISection(std::string_view text) {
     ++writes();
     finishWrite(settings::WritePrivateProfileString(section_, std::nullopt, text, path_), false);

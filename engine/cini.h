@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qv::engine {
 
@@ -41,6 +42,9 @@ public:
     std::string INISection() const;
     // Removes the section; the text is not stored.
     void INISection(std::string_view text);
+    // Every key name of the section, decoded, in the file's order, however long the list; none
+    // for a missing or empty section.
+    std::vector<std::string> SectionKeys() const;
 
     // How many writes all objects of the class have made in this run: a reader that keeps values
     // between reads knows they may be stale when this has moved.

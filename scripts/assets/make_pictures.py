@@ -1,7 +1,7 @@
 """Draws the program's own pictures: the tray icons (at 16, 22 and 32 pixels), the application
-list's rule icons, the permission-state marks, the faces of the windows' picture buttons, the
-add buttons' icon, the heading logo and the splash's face. Run from anywhere; writes below
-assets/Forms."""
+list's rule icons, the rule list's application icons, the permission-state marks, the faces of
+the windows' picture buttons, the add buttons' icon, the heading logo and the splash's face. Run
+from anywhere; writes below assets/Forms."""
 import os
 
 import raster as R
@@ -104,6 +104,29 @@ def make_list_icons():
                  if folder == "marks" else (255, 255, 255))
 
 
+def application_icon(colour, strokes):
+    """A program window with a title bar, and a small badge of the rule at its lower right."""
+    c = R.Canvas(16, 16)
+    c.fill(R.rounded_rect(0.5, 1.5, 13.5, 12.5, 1.2), (88, 96, 110, 255))
+    c.fill(lambda x, y: 1.5 <= x <= 12.5 and 4.5 <= y <= 11.5, (250, 250, 252, 255))
+    c.fill(lambda x, y: 1.5 <= x <= 12.5 and 2.5 <= y <= 4.0, (70, 120, 200, 255))
+    c.fill(R.circle(11.5, 11.5, 4.4), WHITE)
+    c.fill(R.circle(11.5, 11.5, 3.7), colour + (255,))
+    for points, width in strokes:
+        c.fill(R.stroke(points, width), WHITE)
+    return c
+
+
+def make_application_icons():
+    """The rule list's row icons: a program let through (Ask, Trust) and one held back."""
+    icons = {
+        "app_allowed": application_icon(GREEN, [([(9.6, 11.6), (11, 13), (13.5, 10)], 1.3)]),
+        "app_denied": application_icon(RED, [([(9.6, 11.5), (13.4, 11.5)], 1.5)]),
+    }
+    for name, canvas in icons.items():
+        save_png(os.path.join(FORMS, "list", name + ".png"), canvas, background=(255, 255, 255))
+
+
 # Picture-button glyphs on a 26 x 26 face.
 FACE = 26
 GLYPHS = {
@@ -192,6 +215,7 @@ def make_splash():
 def main():
     make_tray()
     make_list_icons()
+    make_application_icons()
     make_faces()
     make_button_icons()
     make_logo()

@@ -13,6 +13,9 @@
 #include "tests/ui/program_fixture.h"
 #include "ui/main/main_form.h"
 #include "ui/windows/frm_alert.h"
+#include "ui/windows/frm_applications.h"
+#include "ui/windows/frm_graph.h"
+#include "ui/windows/one_window.h"
 #include "ui/windows/program_windows.h"
 
 namespace qv::app {
@@ -135,6 +138,24 @@ TEST_F(WholeProgram, ALaterStartBringsTheRunningCopyForward) {
     forms::DoEvents();
     EXPECT_TRUE(main().Visible());
     EXPECT_EQ(ws_.activeWindow(), main().hWnd());
+}
+
+// The main window's rule-list and graph buttons open the program's windows, one of each.
+TEST_F(WholeProgram, TheMainWindowsButtonsOpenTheRuleListAndTheGraph) {
+    startProgram();
+    main().Visible(true);
+    ui::testing::click(main().PictureButton3);
+    ui::frmApplications* rules = ui::LoadedWindow<ui::frmApplications>();
+    ASSERT_NE(rules, nullptr);
+    EXPECT_TRUE(rules->Visible());
+    ui::testing::click(rules->PictureButton1);
+    EXPECT_EQ(ui::LoadedWindow<ui::frmApplications>(), nullptr);
+
+    ui::testing::click(main().isButton1);
+    ui::frmGraph* graph = ui::LoadedWindow<ui::frmGraph>();
+    ASSERT_NE(graph, nullptr);
+    EXPECT_TRUE(graph->Visible());
+    EXPECT_TRUE(main().Visible()) << "the graph leaves the main window shown";
 }
 
 }  // namespace

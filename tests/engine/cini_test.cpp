@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "engine/detached_main_window.h"
 #include "engine/logs.h"
 #include "engine/ui_hooks.h"
@@ -96,6 +99,22 @@ TEST_F(CiniTest, SectionListHoldsOnlyTheLeadingNamesThatFit) {
     std::string list = ini.INISection();
     EXPECT_EQ(list.size(), 253u);
     EXPECT_EQ(list.substr(0, 13), std::string("first\0second\0", 13));
+}
+
+// The whole key list, whatever its length, each key as it was written.
+TEST_F(CiniTest, SectionKeysListsEveryKeyHoweverLong) {
+    EXPECT_TRUE(ini.SectionKeys().empty());
+    std::vector<std::string> written;
+    // 150 paths of some 40 characters: more than one section read holds, and more than the
+    // first buffer.
+    for (int i = 0; i < 150; ++i) {
+        written.push_back("C:\\Program Files\\Vendor " + std::to_string(i) + "\\tool=" + std::to_string(i) + ".exe");
+        ini.Key(written.back());
+        ini.Value(i % 2 == 0 ? "1" : "");
+    }
+    EXPECT_EQ(ini.SectionKeys(), written) << "in file order, the one holding = decoded, empty values too";
+    ini.Section("OTHER");
+    EXPECT_TRUE(ini.SectionKeys().empty());
 }
 
 // Every path can hold a rule: keys the file could not hold as they are go in encoded and come

@@ -1,8 +1,9 @@
 #pragma once
 // How the window tests act as a person: the pointer moves, presses and releases at points of
 // the screen as raw input of the window system, which takes it to the window there (or to the
-// capture) and on to the control; the tray icon hears the shell's mouse messages; popup menus
-// are answered with the pointer in their own windows. Input reaches only windows that show.
+// capture) and on to the control; keys go to the window with the focus; the tray icon hears the
+// shell's mouse messages; popup menus are answered with the pointer in their own windows. Input
+// reaches only windows that show.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -145,6 +146,12 @@ inline void expectDraggedOnlyWhileMoveable(forms::Form& window, forms::CheckBox&
         EXPECT_EQ(window.Top(), 1500 + c.dy * 15);
         EXPECT_EQ(gui::windows().windowRect(window.hWnd()).left, 100 + c.dx);
     }
+}
+
+// The person types on the keyboard: each character goes to the window with the focus.
+inline void typeKeys(const std::string& text) {
+    for (char c : text) gui::windows().typeChar(static_cast<unsigned char>(c));
+    forms::DoEvents();
 }
 
 // The person acts on the tray icon: the shell posts the mouse message to the icon's window and

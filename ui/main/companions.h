@@ -19,7 +19,7 @@ public:
     virtual void showRuleList() {}       // frmApplications
     virtual void showFilterEditor() {}   // frmfilter: made visible, then shown
     virtual void showGraph() {}          // frmGraph
-    // The connection tester, its address and port filled in (frmCon).
+    // The connection tester on a host and a port (the open-port window's "Send Command").
     virtual void showTester(const std::string& /*host*/, const std::string& /*port*/) {}
     // The connection tester goes as the program ends.
     virtual void unloadTester() {}

@@ -1,5 +1,6 @@
 #pragma once
-// A listening TCP socket on 127.0.0.1 with an ephemeral port, for tests of code that connects:
+// A listening TCP socket on 127.0.0.1 with an ephemeral port (or a given one, for a picture that
+// shows the port), for tests of code that connects:
 // it accepts one client at a time, sends and receives on it, and can refuse connections (stop
 // listening) or hold them pending (a full accept queue drops their SYNs, so they stay in the
 // connecting state until the test lets go).
@@ -20,13 +21,16 @@ namespace qv::test {
 
 class LoopbackServer {
 public:
-    explicit LoopbackServer(int backlog = 4) {
+    explicit LoopbackServer(int backlog = 4, uint16_t port = 0) {
         listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const int reuse = 1;
+        ::setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse);
         sockaddr_in a{};
         a.sin_family = AF_INET;
         a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ::bind(listener_, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        ::listen(listener_, backlog);
+        a.sin_port = htons(port);
+        listening_ = ::bind(listener_, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 &&
+                     ::listen(listener_, backlog) == 0;
         socklen_t len = sizeof a;
         ::getsockname(listener_, reinterpret_cast<sockaddr*>(&a), &len);
         port_ = ntohs(a.sin_port);
@@ -40,10 +44,13 @@ public:
     LoopbackServer& operator=(const LoopbackServer&) = delete;
 
     int port() const { return port_; }
+    // False when the port asked for was taken.
+    bool listening() const { return listening_; }
     // Stops listening: a port nobody listens on refuses connections.
     void stopListening() {
         ::close(listener_);
         listener_ = -1;
+        listening_ = false;
     }
     // With a backlog of 0, one connection nobody accepts fills the queue: connections made
     // afterwards stay pending.
@@ -80,6 +87,7 @@ private:
     int client_ = -1;
     int filler_ = -1;
     int port_ = 0;
+    bool listening_ = false;
 };
 
 // Runs loop passes until done() holds, pausing briefly between them while the kernel moves the

@@ -13,6 +13,7 @@
 #include "platform/forms/msgbox.h"
 #include "platform/forms/runtime.h"
 #include "tests/platform/forms/loopback_server.h"
+#include "tests/ui/windows/tester_session.h"
 #include "ui/windows/frm_view.h"
 #include "ui/windows/mod_headers.h"
 
@@ -96,9 +97,7 @@ protected:
         forms::advance(500);
         ASSERT_EQ(tester_.state(), State::Connected);
     }
-    std::string console() const {
-        return forms::IsLoaded<frmView>() ? forms::Default<frmView>().txtConView.Text() : "<no console>";
-    }
+    static std::string console() { return testerConsole(); }
     std::vector<std::string> messages() const {
         std::vector<std::string> out;
         for (const auto& b : prompter_.boxes) out.push_back(b.text);
@@ -109,38 +108,18 @@ protected:
     base::ScopedClock useClock_{clock_};
     frmTesterHost host_;
     BoxRecorder prompter_{host_.tmrCon};
-    ConnectionTester tester_{TesterControls{host_.txtAddr, host_.txtport, host_.txtSend, host_.cmdSend,
-                                            host_.cmdDisCon, host_.isButton2, host_.chkEnable, host_.fraOS,
-                                            host_.fraClient, host_.optEM, host_.fraCon2, host_.tmrCon, host_.WS1}};
+    const TesterControls controls_{host_.txtAddr,   host_.txtport, host_.txtSend, host_.cmdSend, host_.cmdDisCon,
+                                   host_.isButton2, host_.chkEnable, host_.fraOS, host_.fraClient, host_.optEM,
+                                   host_.fraCon2,   host_.tmrCon,  host_.WS1};
+    ConnectionTester tester_{controls_};
 };
 
 TEST_F(ConnectionTesterTest, TheEmulatedRequestIsSentOnceAndEchoed) {
     LoopbackServer server;
     connectTo(server.port());
     EXPECT_EQ(tester_.state(), State::Connecting);
-    EXPECT_EQ(host_.cmdDisCon.Caption(), "&Abort");
-    EXPECT_FALSE(host_.isButton2.Enabled());
-    EXPECT_EQ(console(), "<<< Trying to connect to: 127.0.0.1:" + std::to_string(server.port()) + " >>>");
-
-    server.accept();
-    ASSERT_TRUE(pumpUntil([&] { return host_.WS1.State() == forms::sckConnected; }));
-    forms::advance(500);
-    const std::string request = BuildHttpRequest(0, 4, "127.0.0.1");
-    EXPECT_NE(request.find("(compatible; MSIE 6.0; Windows 95; "), std::string::npos);
-    EXPECT_EQ(server.receive(request.size()), request);
-    EXPECT_EQ(console(), "<<< Trying to connect to: 127.0.0.1:" + std::to_string(server.port()) +
-                             " >>>\r\n<<< ready to send/recv >>>\r\n<<< " + request + " >>>");
-    EXPECT_EQ(host_.fraCon2.Caption(), "Connected to: 127.0.0.1:" + std::to_string(server.port()));
-    EXPECT_EQ(host_.cmdDisCon.Caption(), "Disconnect");
-    EXPECT_TRUE(host_.isButton2.Enabled());
-    EXPECT_FALSE(host_.tmrCon.running());
-    EXPECT_FALSE(host_.txtSend.Enabled()) << "the request goes unasked; nothing is typed";
-
-    forms::advance(5000);
-    EXPECT_EQ(server.receive(1, 50), "") << "sent once";
-
-    server.send("HTTP/1.0 200 OK");
-    ASSERT_TRUE(pumpUntil([&] { return console().ends_with("\r\nHTTP/1.0 200 OK"); }));
+    expectEmulatedSession(server, controls_);
+    EXPECT_EQ(tester_.state(), State::Connected);
     EXPECT_TRUE(prompter_.boxes.empty());
 }
 
