@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "controls/button.h"
 #include "controls/picture_button.h"
 #include "controls/slider.h"
 #include "controls/sys_tray.h"
@@ -193,15 +194,13 @@ public:
     forms::Frame Frame3{*this, "Frame3"};
     forms::Frame Frame5{*this, "Frame5"};
 
-    // Buttons. isButton1 and isButton2 become owner-drawn buttons once that control paints and
-    // takes input through its own user-control window; until then they are plain command
-    // buttons with the same captions and Click.
+    // Buttons.
     controls::PictureButton PictureButton1{*this, "PictureButton1"};
     controls::PictureButton PictureButton2{*this, "PictureButton2"};
     controls::PictureButton PictureButton3{*this, "PictureButton3"};
     controls::PictureButton PictureButton4{*this, "PictureButton4"};
-    forms::CommandButton isButton1{*this, "isButton1"};
-    forms::CommandButton isButton2{*this, "isButton2"};
+    controls::isButton isButton1{*this, "isButton1"};
+    controls::isButton isButton2{*this, "isButton2"};
 
     // The tray icon and its pictures, the list icons, the percentage bars and the shape.
     controls::cSysTray SysTray{*this, "SysTray"};
