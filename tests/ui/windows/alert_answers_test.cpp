@@ -1,5 +1,6 @@
-// The connection alert answered as a person answers it: the security action chosen, "Do not ask
-// me again" clicked or not, then Allow, Block or the close area pressed with the pointer. Each
+// The connection alert answered as a person answers it with the pointer: the security action
+// picked from its list, "Do not ask me again" clicked or not, then Allow, Block or the close area
+// pressed. Each
 // case checks what is stored, whether the application's process goes on or ends, how many passes
 // the answer forces, whether the alert's connection is closed and the rule's picture in the main
 // window's application list.
@@ -66,10 +67,6 @@ protected:
             if (items(i).SubItems(2) == app_) return items(i).SmallIcon;
         return -1;
     }
-    void choose(frmAlert& alert, const std::string& action) {
-        for (int i = 0; i < alert.Combo.ListCount(); ++i)
-            if (alert.Combo.List(i) == action) alert.Combo.choose(i);
-    }
 };
 
 TEST_P(AlertAnswers, AreStoredAndCarriedOut) {
@@ -78,7 +75,7 @@ TEST_P(AlertAnswers, AreStoredAndCarriedOut) {
     ASSERT_NE(alert, nullptr);
     ASSERT_TRUE(sim.isSuspended(kPid));
     ASSERT_EQ(listedIcon(), 0);
-    choose(*alert, c.combo);
+    if (*c.combo) chooseItem(alert->Combo, c.combo);
     if (c.remember) click(alert->Check1);
     const int passesBefore = fullPasses();
     const std::size_t boxesBefore = prompter_.boxes.size();
@@ -152,16 +149,12 @@ protected:
         main_->Slider3.Value(3);
         main_->Show();
     }
-    static void choose(frmAlert& alert, const std::string& action) {
-        for (int i = 0; i < alert.Combo.ListCount(); ++i)
-            if (alert.Combo.List(i) == action) alert.Combo.choose(i);
-    }
 };
 
 TEST_F(AnsweredAlert, AllowedInItsFirstThreeSecondsItNeverShowsAgain) {
     frmAlert* alert = askAbout("C:\\Apps\\web.exe", 300, 1050, 80);
     ASSERT_NE(alert, nullptr);
-    choose(*alert, "Trust");
+    chooseItem(alert->Combo, "Trust");
     forms::advance(1000);
     click(alert->isButton1);
     EXPECT_FALSE(alert->Visible());
@@ -180,7 +173,7 @@ TEST_F(AnsweredAlert, TheProcessIsResumedOnceHoweverTheAlertEnds) {
     // Held once more by another hand: one resume of the alert leaves it held by that one.
     sim.suspendThread(301);
     ASSERT_EQ(sim.suspendCount(301), 2);
-    choose(*alert, "Trust");
+    chooseItem(alert->Combo, "Trust");
     click(alert->isButton1);
     EXPECT_EQ(sim.suspendCount(301), 1);
     forms::advance(5000);
@@ -194,7 +187,7 @@ TEST_F(AnsweredAlert, RememberedAnswersKeepAPathWithCommasWhole) {
     const std::string app = "C:\\Apps\\a,b\\web,now.exe";
     frmAlert* alert = askAbout(app, 300, 1050, 80);
     ASSERT_NE(alert, nullptr);
-    choose(*alert, "Block");
+    chooseItem(alert->Combo, "Block");
     click(alert->Check1);
     click(alert->isButton1);
     EXPECT_EQ(readStore(engine::RuleStore(), "RULES", app), "2");
@@ -233,7 +226,7 @@ TEST_F(AnsweredAlert, BlockClosesOnlyTheAlertsOwnConnection) {
         ASSERT_EQ(engine::Connections().at(engine::SplitAlertTag(alert->Tag()).index)->LocalPort,
                   std::to_string(other));
 
-        choose(*alert, "Trust");
+        chooseItem(alert->Combo, "Trust");
         click(alert->isButton2);
 
         EXPECT_EQ(closed(row(port, 9, 80)), c.closed);

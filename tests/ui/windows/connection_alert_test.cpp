@@ -130,7 +130,7 @@ TEST_F(ConnectionAlertTest, ClosingResumesTheProcessAndStoresTheChosenAction) {
         frmAlert* alert = askAbout(c.app, pid, port, 80);
         ASSERT_NE(alert, nullptr);
         ASSERT_TRUE(sim.isSuspended(pid));
-        if (*c.combo) alert->Combo.Text(c.combo);
+        if (*c.combo) chooseItem(alert->Combo, c.combo);
         click(alert->Label1);  // the close area
 
         EXPECT_FALSE(alert->loaded());
@@ -177,7 +177,7 @@ TEST_F(ConnectionAlertTest, TerminateEndsTheTagsOwnProcessOnlyWhileItRunsTheAler
         engine::PollConnections(true);
         if (c.pathChanged) sim.addProcess(pid, "C:\\Apps\\other.exe", {pid + 1});
 
-        alert->Combo.Text("Terminate");
+        chooseItem(alert->Combo, "Terminate");
         click(alert->Label1);
 
         EXPECT_EQ(readStore(engine::RuleStore(), "RULES", c.app), "3");
