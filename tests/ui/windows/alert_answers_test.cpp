@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
 #include "tests/ui/input.h"
@@ -24,7 +25,7 @@ struct AnswerCase {
     bool remember;      // "Do not ask me again for this applications" clicked
     const char* stored;  // the application's rule afterwards; "-" for none
     bool asked;         // "Please choose security action!" came, and the alert stays as it was
-    bool open;          // the alert is still loaded (hidden after Allow)
+    bool open;          // the alert is still loaded (hidden after Allow), else closed and released
     bool suspended;     // the process is still held
     bool terminated;
     int passes;         // full passes the answer forced
@@ -79,6 +80,7 @@ TEST_P(AlertAnswers, AreStoredAndCarriedOut) {
     if (c.remember) click(alert->Check1);
     const int passesBefore = fullPasses();
     const std::size_t boxesBefore = prompter_.boxes.size();
+    const std::weak_ptr<const int> life = alert->lifetime();
 
     forms::Control& target = c.answer == Answer::Allow   ? static_cast<forms::Control&>(alert->isButton1)
                              : c.answer == Answer::Block ? static_cast<forms::Control&>(alert->isButton2)
@@ -91,8 +93,9 @@ TEST_P(AlertAnswers, AreStoredAndCarriedOut) {
         EXPECT_EQ(prompter_.boxes.back().text, "Please choose security action!");
         EXPECT_EQ(prompter_.boxes.back().style, 64);
     }
-    EXPECT_EQ(alert->loaded(), c.open);
-    if (c.open) {
+    EXPECT_EQ(!life.expired(), c.open);
+    if (c.open && !life.expired()) {
+        EXPECT_TRUE(alert->loaded());
         EXPECT_EQ(alert->Visible(), c.asked);
         EXPECT_EQ(ws_.isVisible(alert->hWnd()), c.asked);
     }
@@ -227,11 +230,12 @@ TEST_F(AnsweredAlert, BlockClosesOnlyTheAlertsOwnConnection) {
                   std::to_string(other));
 
         chooseItem(alert->Combo, "Trust");
+        const std::weak_ptr<const int> life = alert->lifetime();
         click(alert->isButton2);
 
         EXPECT_EQ(closed(row(port, 9, 80)), c.closed);
         EXPECT_FALSE(closed(row(other, 9, 443))) << "the connection at the alert's index is not the alert's";
-        EXPECT_FALSE(alert->loaded());
+        EXPECT_TRUE(life.expired()) << "closed and released";
         EXPECT_FALSE(sim.isSuspended(pid));
         forms::DoEvents();
         ++port;

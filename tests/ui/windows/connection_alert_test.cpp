@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "platform/gui/messages.h"
 #include "platform/gui/tooltip.h"
@@ -131,9 +132,11 @@ TEST_F(ConnectionAlertTest, ClosingResumesTheProcessAndStoresTheChosenAction) {
         ASSERT_NE(alert, nullptr);
         ASSERT_TRUE(sim.isSuspended(pid));
         if (*c.combo) chooseItem(alert->Combo, c.combo);
+        const std::weak_ptr<const int> life = alert->lifetime();
+        const gui::HWnd window = alert->hWnd();
         click(alert->Label1);  // the close area
 
-        EXPECT_FALSE(alert->loaded());
+        EXPECT_TRUE(life.expired()) << "closed and released";
         EXPECT_FALSE(sim.isSuspended(pid));
         EXPECT_EQ(readStore(engine::RuleStore(), "RULES", c.app), c.stored);
         EXPECT_EQ(closed(row(port, 9, 80)), c.connectionClosed);
@@ -143,7 +146,7 @@ TEST_F(ConnectionAlertTest, ClosingResumesTheProcessAndStoresTheChosenAction) {
         }
         EXPECT_TRUE(main_->Visible());
         EXPECT_EQ(alertMarker(), "0");
-        EXPECT_FALSE(ws_.isWindow(alert->hWnd()));
+        EXPECT_FALSE(ws_.isWindow(window));
         forms::DoEvents();
         ++port;
     }
