@@ -16,6 +16,7 @@
 #include "platform/forms/control.h"
 #include "platform/forms/form.h"
 #include "platform/forms/intrinsic/buttons.h"
+#include "platform/forms/intrinsic/lists.h"
 #include "platform/forms/intrinsic/menu.h"
 #include "platform/forms/intrinsic/menu_paint.h"
 #include "platform/forms/intrinsic/popup_menu.h"
@@ -152,6 +153,23 @@ inline void expectDraggedOnlyWhileMoveable(forms::Form& window, forms::CheckBox&
 inline void typeKeys(const std::string& text) {
     for (char c : text) gui::windows().typeChar(static_cast<unsigned char>(c));
     forms::DoEvents();
+}
+
+// Picks an item of a drop-down combo box as a person does: a click on the box opens its list,
+// a click on the item's row picks it. Fails the test when the item is not on the list.
+inline void chooseItem(forms::ComboBox& combo, const std::string& item) {
+    int index = -1;
+    for (int i = 0; i < combo.ListCount(); ++i)
+        if (combo.List(i) == item) index = i;
+    ASSERT_GE(index, 0) << item << " is not on the list of " << combo.Name();
+    click(combo);
+    const gui::HWnd list = combo.dropDownList();
+    ASSERT_NE(list, 0) << combo.Name() << " opened no list";
+    const gui::Rect r = gui::windows().windowRect(list);
+    const gui::Point at{int(r.left + 10), int(r.top + 1 + index * forms::ListBox::kRowPixels + 6)};
+    ASSERT_EQ(gui::windows().windowFromPoint(at), list);
+    Pointer{}.clickAt(at);
+    EXPECT_EQ(combo.dropDownList(), 0);
 }
 
 // The person acts on the tray icon: the shell posts the mouse message to the icon's window and

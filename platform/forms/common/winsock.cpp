@@ -11,8 +11,10 @@
 #include <sys/eventfd.h>
 
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <string_view>
 #include <thread>
 
 #include "platform/base/basic_error.h"
@@ -32,6 +34,18 @@ int numberForErrno(int e) {
         case ECONNABORTED: return sckConnectAborted;
         default: return sckConnectionReset;
     }
+}
+
+// A name under the reserved ".invalid" domain, which never resolves: it is not looked up, so no
+// query about it leaves the machine.
+bool reservedInvalidName(std::string_view name) {
+    if (!name.empty() && name.back() == '.') name.remove_suffix(1);
+    constexpr std::string_view kDomain = "invalid";
+    if (name.size() < kDomain.size()) return false;
+    const std::string_view last = name.substr(name.size() - kDomain.size());
+    for (std::size_t i = 0; i < kDomain.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(last[i])) != kDomain[i]) return false;
+    return name.size() == kDomain.size() || name[name.size() - kDomain.size() - 1] == '.';
 }
 
 }  // namespace
@@ -113,7 +127,7 @@ void Winsock::Connect(const std::string& host, int port) {
         return;
     }
     auto lookup = std::make_shared<Lookup>();
-    if (RemoteHost().empty() || lookup->wakeFd < 0) {
+    if (RemoteHost().empty() || reservedInvalidName(RemoteHost()) || lookup->wakeFd < 0) {
         // Reported through the loop, as a lookup that failed later would be.
         state_ = sckError;
         std::weak_ptr<int> alive = alive_;

@@ -4,6 +4,8 @@
 
 #include "platform/base/basic_error.h"
 #include "platform/base/text.h"
+#include "platform/forms/intrinsic/combo_drop_down.h"
+#include "platform/gui/messages.h"
 
 namespace qv::forms {
 
@@ -172,6 +174,23 @@ void ComboBox::choose(int index) {
 void ComboBox::typeText(const std::string& t) {
     if (Style() == 2 || !Enabled()) return;
     Text(text_ + t);
+}
+
+void ComboBox::mouseDown(int button, int /*shift*/, float /*x*/, float /*y*/) {
+    if (button != kLeftButton || Style() == 1 || !enabledOnForm()) return;
+    if (dropDown_ != 0) return closeComboDropDown(dropDown_);
+    dropDown();
+}
+
+void ComboBox::dropDown() {
+    if (dropDown_ == 0) dropDown_ = openComboDropDown(*this, life_);
+}
+
+void ComboBox::keyDown(int keyCode, int /*shift*/) {
+    if (dropDown_ != 0) return comboDropDownKey(dropDown_, keyCode);
+    if (Style() == 1 || !enabledOnForm() || ListCount() == 0) return;
+    if (keyCode == gui::VK_UP && listIndex_ > 0) ListIndex(listIndex_ - 1);
+    if (keyCode == gui::VK_DOWN && listIndex_ < ListCount() - 1) ListIndex(listIndex_ + 1);
 }
 
 bool ComboBox::applyDesign(const std::string& key, const DesignValue& v) {

@@ -1,5 +1,6 @@
 #pragma once
 // ListBox and ComboBox. Indexes are 0-based; ListIndex -1 means nothing is selected.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -104,14 +105,28 @@ public:
     // The user types into the edit part (Style 0 and 1).
     void typeText(const std::string& t);
 
+    // The drop-down list (Style 0 and 2) while it is open, else 0: a left press on the box
+    // opens it (and a second one closes it); see combo_drop_down.h.
+    gui::HWnd dropDownList() const { return dropDown_; }
+    void dropDownClosed(gui::HWnd list) {
+        if (list == dropDown_) dropDown_ = 0;
+    }
+
+    void mouseDown(int button, int shift, float x, float y) override;
     void mouseClick(int, float, float) override {}
+    // Up and Down pick the item before or after the chosen one, or steer the open list.
+    void keyDown(int keyCode, int shift) override;
     bool applyDesign(const std::string& key, const DesignValue& v) override;
     void paint(gfx::DeviceContext& dc, const gfx::Rect& rect) const override;
 
 private:
+    void dropDown();
     ItemList items_;
     int listIndex_ = -1;
     std::string text_;
+    gui::HWnd dropDown_ = 0;
+    // Expires with the box, so the open list never reaches a box that is gone.
+    std::shared_ptr<int> life_ = std::make_shared<int>(0);
 };
 
 }  // namespace qv::forms

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "platform/forms/drawing.h"
+#include "platform/forms/intrinsic/list_rows.h"
 #include "platform/forms/intrinsic/lists.h"
 
 namespace qv::forms {
@@ -11,9 +12,10 @@ namespace {
 constexpr int kRow = ListBox::kRowPixels;
 constexpr int kComboEditPixels = 21;
 
-// Rows of a list from `first` in rc, a scroll bar when they do not all fit.
-void paintRows(gfx::DeviceContext& dc, Rect rc, int count, int first, int selected, gfx::Colour fore, bool enabled,
-               bool focused, const std::function<const std::string&(int)>& text) {
+}  // namespace
+
+void paintListRows(gfx::DeviceContext& dc, Rect rc, int count, int first, int selected, gfx::Colour fore, bool enabled,
+                   bool focused, const std::function<const std::string&(int)>& text) {
     const int fits = std::max(1, int(rc.height()) / kRow);
     if (count > fits) {
         drawVerticalScrollBar(dc, {rc.right - kScrollBarSize, rc.top, rc.right, rc.bottom}, first, count, fits);
@@ -32,14 +34,12 @@ void paintRows(gfx::DeviceContext& dc, Rect rc, int count, int first, int select
     dc.setBkMode(mode);
 }
 
-}  // namespace
-
 void ListBox::paint(gfx::DeviceContext& dc, const Rect& rect) const {
     Rect rc = rect;
     dc.fillRect(rc, Brush::solid(colourOf(BackColor())));
     drawSunkenBorder(dc, rc);
     dc.selectFont(fontOf(Font()));
-    paintRows(dc, rc, ListCount(), TopIndex(), ListIndex(), colourOf(ForeColor()), enabledOnForm(), focused(),
+    paintListRows(dc, rc, ListCount(), TopIndex(), ListIndex(), colourOf(ForeColor()), enabledOnForm(), focused(),
               [this](int i) -> const std::string& { return List(i); });
 }
 
@@ -72,7 +72,7 @@ void ComboBox::paint(gfx::DeviceContext& dc, const Rect& rect) const {
         Rect list{rect.left, edit.bottom + 1, rect.right, rect.bottom};
         dc.fillRect(list, Brush::solid(back));
         drawSunkenBorder(dc, list);
-        paintRows(dc, list, ListCount(), 0, ListIndex(), colourOf(ForeColor()), enabled, false,
+        paintListRows(dc, list, ListCount(), 0, ListIndex(), colourOf(ForeColor()), enabled, false,
                   [this](int i) -> const std::string& { return List(i); });
     }
 }

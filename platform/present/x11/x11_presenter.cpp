@@ -111,8 +111,11 @@ void X11Presenter::topLevelChanged(gui::HWnd top, unsigned changes) {
     }
     if (changes & gui::change::kZOrder) restack();
     if ((changes & gui::change::kActivated) && !followingFocus_ && ws_.activeWindow() == top &&
-        it->second->kind() != PresentedWindow::Kind::Popup && it->second->viewable())
+        it->second->kind() != PresentedWindow::Kind::Popup && it->second->viewable()) {
         requestActivation(*conn_, it->second->xid());
+        // Without a window manager the raise put it above the topmost band as well.
+        if (!conn_->hasWindowManager()) restack();
+    }
 }
 
 void X11Presenter::restack() {

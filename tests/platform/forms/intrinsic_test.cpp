@@ -19,6 +19,7 @@
 #include "platform/forms/intrinsic/shapes.h"
 #include "platform/forms/intrinsic/text_box.h"
 #include "platform/forms/intrinsic/timer.h"
+#include "platform/gui/messages.h"
 #include "platform/gui/window_system.h"
 
 namespace qv::forms {
@@ -182,6 +183,81 @@ TEST_F(Intrinsic, ClicksReachTheControlUnderThePointerOnlyWhenReleasedOverIt) {
     journal.clear();
     clickAt(f, {380, 10});
     EXPECT_EQ(journal, (std::vector<std::string>{"MouseDown 1 5700,150", "MouseUp 1 5700,150", "Form_Click"}));
+}
+
+// A drop-down combo box opens its list in a window of its own below it; the person picks a row
+// with the pointer or the keys, or closes the list with nothing picked.
+TEST_F(Intrinsic, ADropDownComboBoxOpensItsListAndTakesTheRowPicked) {
+    frmIntrinsic& f = shown();
+    gui::WindowSystem& ws = gui::windows();
+    ComboBox& box = f.cboLevel;
+    auto open = [&] {
+        clickAt(f, at(box, 10, 8));
+        return box.dropDownList();
+    };
+    auto press = [&](gui::Point p) {
+        ws.mouseMoveTo(p);
+        ws.mouseButtonDown(gui::MouseButton::Left);
+        ws.doEvents();
+    };
+    auto release = [&] {
+        ws.mouseButtonUp(gui::MouseButton::Left);
+        ws.doEvents();
+    };
+
+    const gui::HWnd list = open();
+    ASSERT_NE(list, 0);
+    EXPECT_EQ(ws.className(list), "QvComboList");
+    const gui::Rect boxRect = ws.windowRect(box.hWnd()), listRect = ws.windowRect(list);
+    EXPECT_EQ(listRect.left, boxRect.left);
+    EXPECT_EQ(listRect.top, boxRect.bottom);
+    EXPECT_EQ(listRect.width(), boxRect.width());
+    EXPECT_EQ(listRect.height(), 3 * ListBox::kRowPixels + 2) << "three rows in a one-pixel frame";
+    EXPECT_TRUE(ws.isTopmost(list));
+    EXPECT_TRUE(journal.empty()) << "opening picks nothing";
+    // The third row, High.
+    const gui::Point high{int(listRect.left + 20), int(listRect.top + 1 + 2 * ListBox::kRowPixels + 5)};
+    EXPECT_EQ(ws.windowFromPoint(high), list);
+    press(high);
+    release();
+    EXPECT_EQ(box.dropDownList(), 0);
+    EXPECT_FALSE(ws.isWindow(list));
+    EXPECT_EQ(box.Text(), "High");
+    EXPECT_EQ(journal, (std::vector<std::string>{"cboLevel_Click High"}));
+
+    // A press outside the list closes it; it reaches nothing else.
+    journal.clear();
+    ASSERT_NE(open(), 0);
+    const gui::Rect formRect = ws.windowRect(f.hWnd());
+    press({int(formRect.right - 5), int(formRect.bottom - 5)});
+    release();
+    EXPECT_EQ(box.dropDownList(), 0);
+    EXPECT_EQ(box.Text(), "High");
+    EXPECT_TRUE(journal.empty());
+
+    // The keys: on the open list Up moves the highlight and Enter picks; Escape closes it with
+    // nothing picked; on the closed box Up and Down pick the item before or after.
+    ASSERT_NE(open(), 0);
+    f.injectKeyDown(gui::VK_UP);
+    f.injectKeyDown(gui::VK_RETURN);
+    EXPECT_EQ(box.dropDownList(), 0);
+    EXPECT_EQ(box.Text(), "Medium");
+    ASSERT_NE(open(), 0);
+    f.injectKeyDown(gui::VK_DOWN);
+    f.injectKeyDown(gui::VK_ESCAPE);
+    EXPECT_EQ(box.dropDownList(), 0);
+    EXPECT_EQ(box.Text(), "Medium");
+    f.injectKeyDown(gui::VK_UP);
+    f.injectKeyDown(gui::VK_UP);
+    EXPECT_EQ(box.Text(), "Low");
+    f.injectKeyDown(gui::VK_DOWN);
+    EXPECT_EQ(journal, (std::vector<std::string>{"cboLevel_Click Medium", "cboLevel_Click Low", "cboLevel_Click Medium"}));
+
+    // The list goes with its box's window.
+    ASSERT_NE(open(), 0);
+    const gui::HWnd last = box.dropDownList();
+    Unload(f);
+    EXPECT_FALSE(ws.isWindow(last));
 }
 
 TEST_F(Intrinsic, ListsSelectTheRowUnderTheClickAndComboBoxesKeepTextAndList) {

@@ -99,13 +99,20 @@ TEST_F(WinsockTest, AHostNameIsLookedUpWithoutBlockingConnect) {
     EXPECT_TRUE(form.events.empty());
     EXPECT_EQ(ws.State(), sckClosed);
 
-    // No host at all is a host not found, reported from the loop.
-    ws.RemoteHost("");
-    ws.Connect("", server.port());
-    EXPECT_TRUE(form.events.empty());
-    ASSERT_TRUE(pumpUntil([&] { return !form.events.empty(); }));
-    EXPECT_EQ(form.events, (std::vector<std::string>{"Error 11001"}));
-    EXPECT_EQ(ws.State(), sckError);
+    // No host at all, and a name under the reserved ".invalid" domain, are hosts not found at
+    // once, without a lookup, reported from the loop.
+    for (const char* host : {"", "stats.quarvelin.invalid", "INVALID", "a.b.Invalid."}) {
+        SCOPED_TRACE(host);
+        ws.Close();
+        form.events.clear();
+        ws.RemoteHost("");
+        ws.Connect(host, server.port());
+        EXPECT_EQ(ws.State(), sckError) << "no lookup started";
+        EXPECT_TRUE(form.events.empty());
+        ASSERT_TRUE(pumpUntil([&] { return !form.events.empty(); }));
+        EXPECT_EQ(form.events, (std::vector<std::string>{"Error 11001"}));
+        EXPECT_EQ(ws.State(), sckError);
+    }
 }
 
 TEST_F(WinsockTest, RefusedConnectionRaisesError) {

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "platform/gui/messages.h"
 #include "platform/gui/tooltip.h"
+#include "tests/ui/input.h"
 #include "tests/ui/windows/windows_fixture.h"
 #include "platform/settings/app_settings.h"
 #include "ui/main/run_state.h"
@@ -19,16 +21,6 @@ class ConnectionAlertTest : public WindowsTest {
 protected:
     // One pass over a web browser's connection; the alert it opens.
     frmAlert* askAboutWeb() { return askAbout("C:\\Apps\\web.exe", 300, 1050, 80); }
-    // One pass over a new connection of a new application; the alert it opens about it.
-    frmAlert* askAbout(const std::string& app, uint32_t pid, uint16_t localPort, uint16_t remotePort) {
-        addApp(pid, app);
-        connect(pid, localPort, 9, remotePort);
-        // Forced: a connection closed before may leave the row count as it was.
-        engine::PollConnections(true);
-        for (frmAlert* a : loaded<frmAlert>())
-            if (a->lblpath.Caption() == app) return a;
-        return nullptr;
-    }
     bool aboveEveryNormalWindow(gui::HWnd h) const {
         for (gui::HWnd w : ws_.topLevelWindows()) {
             if (w == h) return true;
@@ -139,10 +131,12 @@ TEST_F(ConnectionAlertTest, ClosingResumesTheProcessAndStoresTheChosenAction) {
         frmAlert* alert = askAbout(c.app, pid, port, 80);
         ASSERT_NE(alert, nullptr);
         ASSERT_TRUE(sim.isSuspended(pid));
-        if (*c.combo) alert->Combo.Text(c.combo);
-        alert->clickControl(alert->Label1);  // the close area
+        if (*c.combo) chooseItem(alert->Combo, c.combo);
+        const std::weak_ptr<const int> life = alert->lifetime();
+        const gui::HWnd window = alert->hWnd();
+        click(alert->Label1);  // the close area
 
-        EXPECT_FALSE(alert->loaded());
+        EXPECT_TRUE(life.expired()) << "closed and released";
         EXPECT_FALSE(sim.isSuspended(pid));
         EXPECT_EQ(readStore(engine::RuleStore(), "RULES", c.app), c.stored);
         EXPECT_EQ(closed(row(port, 9, 80)), c.connectionClosed);
@@ -152,7 +146,7 @@ TEST_F(ConnectionAlertTest, ClosingResumesTheProcessAndStoresTheChosenAction) {
         }
         EXPECT_TRUE(main_->Visible());
         EXPECT_EQ(alertMarker(), "0");
-        EXPECT_FALSE(ws_.isWindow(alert->hWnd()));
+        EXPECT_FALSE(ws_.isWindow(window));
         forms::DoEvents();
         ++port;
     }
@@ -186,8 +180,8 @@ TEST_F(ConnectionAlertTest, TerminateEndsTheTagsOwnProcessOnlyWhileItRunsTheAler
         engine::PollConnections(true);
         if (c.pathChanged) sim.addProcess(pid, "C:\\Apps\\other.exe", {pid + 1});
 
-        alert->Combo.Text("Terminate");
-        alert->clickControl(alert->Label1);
+        chooseItem(alert->Combo, "Terminate");
+        click(alert->Label1);
 
         EXPECT_EQ(readStore(engine::RuleStore(), "RULES", c.app), "3");
         ASSERT_EQ(sim.terminated().size(), terminatedBefore + (c.ended ? 1 : 0));
@@ -217,11 +211,18 @@ TEST_F(ConnectionAlertTest, EachAlertHasItsOwnBalloonWhenTheOptionIsOn) {
     const auto alerts = loaded<frmAlert>();
     ASSERT_EQ(alerts.size(), 2u);
 
-    for (frmAlert* a : alerts) {
-        gui::HWnd balloon = 0;
+    // The balloon windows an alert owns; the form's own tooltip window, which shows the tips its
+    // buttons keep, is not one.
+    auto balloonsOf = [&](frmAlert& a) {
+        std::vector<gui::HWnd> out;
         for (gui::HWnd h : ws_.allWindows())
-            if (ws_.className(h) == gui::kTooltipClass && ws_.owner(h) == a->hWnd()) balloon = h;
-        ASSERT_NE(balloon, 0);
+            if (ws_.className(h) == gui::kTooltipClass && ws_.owner(h) == a.hWnd() && h != a.toolTipWindow())
+                out.push_back(h);
+        return out;
+    };
+    for (frmAlert* a : alerts) {
+        ASSERT_EQ(balloonsOf(*a).size(), 1u);
+        const gui::HWnd balloon = balloonsOf(*a)[0];
         const gui::TooltipState* st = gui::tooltipState(ws_, balloon);
         ASSERT_EQ(st->tools.size(), 3u);
         EXPECT_EQ(st->tools[0].hwnd, a->Text1.hWnd());
@@ -241,11 +242,7 @@ TEST_F(ConnectionAlertTest, EachAlertHasItsOwnBalloonWhenTheOptionIsOn) {
     engine::PollConnections(false);
     ASSERT_EQ(loaded<frmAlert>().size(), 3u);
     EXPECT_EQ(controls::BalloonWindow(), last);
-    for (gui::HWnd h : ws_.allWindows()) {
-        if (ws_.className(h) == gui::kTooltipClass) {
-            EXPECT_NE(ws_.owner(h), loaded<frmAlert>()[2]->hWnd());
-        }
-    }
+    EXPECT_TRUE(balloonsOf(*loaded<frmAlert>()[2]).empty());
 }
 
 TEST_F(ConnectionAlertTest, AHiddenAlertShowsAgainThreeSecondsAfterLoadingOnce) {

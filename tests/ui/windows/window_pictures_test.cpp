@@ -1,4 +1,4 @@
-// The alert and the block-all notice as the headless presenter draws them, compared with their
+// The two alerts and the block-all notice as the headless presenter draws them, compared with their
 // reference pictures.
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 #include "tests/ui/windows/windows_fixture.h"
 #include "ui/windows/frm_alert.h"
 #include "ui/windows/frm_block_all.h"
+#include "ui/windows/frm_service_alert.h"
 
 namespace qv::ui::testing {
 namespace {
@@ -16,6 +17,10 @@ using WindowPictures = WindowsTest;
 
 TEST_F(WindowPictures, ConnectionAlertAsTheEngineFillsIt) {
     expectMatchesPicture(present::renderForm(browserAlert()), "frmAlert");
+}
+
+TEST_F(WindowPictures, DangerousPortAlertAsTheEngineFillsIt) {
+    expectMatchesPicture(present::renderForm(proxyPortAlert()), "frmServiceAlert");
 }
 
 TEST_F(WindowPictures, BlockAllNotice) {

@@ -27,6 +27,7 @@
 #include "ui/main/frm_main.h"
 #include "ui/windows/alert_window_set.h"
 #include "ui/windows/frm_alert.h"
+#include "ui/windows/frm_service_alert.h"
 
 namespace qv::ui::testing {
 
@@ -68,6 +69,17 @@ protected:
         store.Key(key);
         store.Value(value);
     }
+    // One pass over a new connection of a new application to 10.0.0.9; the alert it opens about
+    // it, or nullptr.
+    frmAlert* askAbout(const std::string& app, uint32_t pid, uint16_t localPort, uint16_t remotePort) {
+        addApp(pid, app);
+        connect(pid, localPort, 9, remotePort);
+        // Forced: a connection closed before may leave the row count as it was.
+        engine::PollConnections(true);
+        for (frmAlert* a : loaded<frmAlert>())
+            if (a->lblpath.Caption() == app) return a;
+        return nullptr;
+    }
     // The connection alert the engine opens for a browser's first connection, with Trust chosen:
     // the alert the picture tests show.
     frmAlert& browserAlert() {
@@ -80,6 +92,21 @@ protected:
         alert.Combo.Text("Trust");
         return alert;
     }
+    // The dangerous-port alert the engine opens at Medium security for a connection from
+    // 10.0.0.9 to the local port 1080, which the guard store lists: the alert the picture tests
+    // show.
+    frmServiceAlert& proxyPortAlert() {
+        main_->Slider3.Value(2);
+        writeStore(engine::GuardStore(), "HACKERS", "1080", "a proxy port that backdoors use");
+        addApp(400, "C:\\Apps\\proxy.exe");
+        writeStore(engine::RuleStore(), "RULES", "C:\\Apps\\proxy.exe", "2");
+        sim.addConnection({host::kTcpEstablished, host::rowAddress(192, 168, 1, 10), host::rowPort(1080),
+                           host::rowAddress(10, 0, 0, 9), host::rowPort(4000)},
+                          400);
+        engine::PollConnections(true);
+        EXPECT_EQ(loaded<frmServiceAlert>().size(), 1u);
+        return *loaded<frmServiceAlert>().at(0);
+    }
     // The loaded forms of one class, in the order made.
     template <class F>
     static std::vector<F*> loaded() {
@@ -88,8 +115,10 @@ protected:
             if (auto* x = dynamic_cast<F*>(f)) out.push_back(x);
         return out;
     }
-    std::vector<std::string> securityLog() const {
-        auto text = base::readFile((root_ / "program" / "Logs" / "security_12_10_2026.log").string());
+    std::vector<std::string> securityLog() const { return logLines("security"); }
+    // Today's lines of the security or the traffic log.
+    std::vector<std::string> logLines(const std::string& log) const {
+        auto text = base::readFile((root_ / "program" / "Logs" / (log + "_12_10_2026.log")).string());
         std::vector<std::string> lines;
         if (!text) return lines;
         std::size_t at = 0;

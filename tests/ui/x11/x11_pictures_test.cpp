@@ -1,4 +1,4 @@
-// The alert, the block-all notice and the main window as the X11 presenter shows them: read
+// The two alerts, the block-all notice and the main window as the X11 presenter shows them: read
 // back from the screen and compared with their reference pictures. Without DISPLAY they skip.
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include "tests/ui/windows/windows_fixture.h"
 #include "ui/windows/frm_alert.h"
 #include "ui/windows/frm_block_all.h"
+#include "ui/windows/frm_service_alert.h"
 #include "tests/platform/present/x11/test_display.h"
 
 namespace qv::ui::testing {
@@ -41,6 +42,10 @@ protected:
 
 TEST_F(X11Pictures, TheConnectionAlertWithItsShape) {
     expectMatchesPicture(onScreen(browserAlert()), "x11_frmAlert");
+}
+
+TEST_F(X11Pictures, TheDangerousPortAlert) {
+    expectMatchesPicture(onScreen(proxyPortAlert()), "x11_frmServiceAlert");
 }
 
 TEST_F(X11Pictures, TheBlockAllNotice) {

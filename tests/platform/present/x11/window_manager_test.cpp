@@ -67,6 +67,18 @@ TEST_F(PresenterTest, WithoutAWindowManagerActivationRaisesAndFocusesTheWindow) 
     EXPECT_TRUE(pumpUntil([&] { return screen_.screenshot({160, 630, 161, 631}).pixel(0, 0) == kGrey; }));
 }
 
+TEST_F(PresenterTest, WithoutAWindowManagerAnActivatedWindowStaysBelowTheTopmostBand) {
+    constexpr gfx::Colour kAmber = gfx::rgb(240, 184, 28);
+    const gui::HWnd normal = make("Normal", {500, 600, 700, 700}, kGrey);
+    const gui::HWnd topmost = make("Topmost", {550, 620, 650, 680}, kAmber, gui::WS_POPUP, gui::WS_EX_TOPMOST);
+    showAndWait(normal);
+    showAndWait(topmost);
+    ws_.setForegroundWindow(normal);
+    ws_.pumpFor(30);
+    // Raised above the other normal windows, but the topmost one still shows where they overlap.
+    EXPECT_TRUE(pumpUntil([&] { return screen_.screenshot({600, 650, 601, 651}).pixel(0, 0) == kAmber; }));
+}
+
 TEST_F(PresenterTest, WithAWindowManagerActivationAndTheTopmostBandAreAskedFor) {
     const gui::HWnd h = make("Managed", {300, 600, 400, 660}, kGrey);
     showAndWait(h);
